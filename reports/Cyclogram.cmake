@@ -1,0 +1,1 @@
+# Cyclogram painter (duvt_cyclogram: Gui, no Widgets) and TCyclForm (duvt_cyclform: Widgets).

@@ -1,0 +1,1 @@
+# Tests of the send array, its listing and the viewer.

@@ -1,0 +1,1 @@
+# Tests of the serial transfer against the simulated controller.

@@ -1,0 +1,1 @@
+# The send-array viewer TVarForm (duvt_varform, Widgets).
