@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 
@@ -62,6 +63,16 @@ TEST_F(TVarFormTest, showArrayListsTheWordsUnderTheCaption) {
     EXPECT_EQ(memo->toPlainText(), Listing(words));
     EXPECT_EQ(memo->document()->findBlockByNumber(1).text(),
               QString("FFFF FFFF  ").repeated(8)); // trailing blanks kept
+}
+
+TEST_F(TVarFormTest, opensCentredOnTheScreen) {
+    form.ShowArray(Filled(0), QStringLiteral("Переменные"));
+    ASSERT_NE(form.screen(), nullptr);
+    const QPoint offset =
+        form.frameGeometry().center() - form.screen()->availableGeometry().center();
+    // A few pixels for the rounding of odd sizes.
+    EXPECT_LE(offset.manhattanLength(), 6) << offset.x() << "," << offset.y();
+    EXPECT_EQ(form.size(), QSize(625, 305));
 }
 
 TEST_F(TVarFormTest, showingAgainWhileOpenKeepsTheTextAndChangesTheCaption) {
