@@ -7,8 +7,7 @@
 
 namespace DocumentSyntax {
 
-bool LineSource::Next(std::string& line, Failure& failure)
-{
+bool LineSource::Next(std::string& line, Failure& failure) {
     if (!Fetch(line)) {
         failure = {line_ + 1, QStringLiteral("документ обрывается, строки %1 нет").arg(line_ + 1)};
         return false;
@@ -19,8 +18,7 @@ bool LineSource::Next(std::string& line, Failure& failure)
     return true;
 }
 
-bool ViewLines::Fetch(std::string& line)
-{
+bool ViewLines::Fetch(std::string& line) {
     if (rest_.empty())
         return false;
     const auto end = rest_.find('\n');
@@ -34,16 +32,14 @@ bool ViewLines::Fetch(std::string& line)
     return true;
 }
 
-bool StreamLines::Fetch(std::string& line)
-{
+bool StreamLines::Fetch(std::string& line) {
     if (!in_.good() || in_.peek() == std::char_traits<char>::eof())
         return false;
     std::getline(in_, line);
     return !in_.bad();
 }
 
-int Atol(std::string_view text)
-{
+int Atol(std::string_view text) {
     std::size_t i = 0;
     auto isBlank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     while (i < text.size() && isBlank(text[i]))
@@ -75,8 +71,7 @@ struct Field {
     const char* what; // for the message, Russian, in the genitive after "у поля"
 };
 
-std::vector<std::string_view> Split(std::string_view line)
-{
+std::vector<std::string_view> Split(std::string_view line) {
     std::vector<std::string_view> tokens;
     std::size_t i = 0;
     auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
@@ -92,16 +87,15 @@ std::vector<std::string_view> Split(std::string_view line)
     return tokens;
 }
 
-QString Quoted(std::string_view token)
-{
+QString Quoted(std::string_view token) {
     // The token may hold any bytes; show it in Latin-1 so nothing breaks the message.
-    return QStringLiteral("«%1»").arg(QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size())));
+    return QStringLiteral("«%1»").arg(
+        QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size())));
 }
 
 // Parses a number line of the given fields; values receives them as 64-bit integers.
 bool ParseNumbers(const std::string& line, int lineNo, std::initializer_list<Field> fields,
-                  long long* values, Failure& failure)
-{
+                  long long* values, Failure& failure) {
     const auto tokens = Split(line);
     if (tokens.size() != fields.size()) {
         failure = {lineNo, QStringLiteral("ожидалось чисел: %1, найдено: %2")
@@ -112,8 +106,10 @@ bool ParseNumbers(const std::string& line, int lineNo, std::initializer_list<Fie
     std::size_t n = 0;
     for (const Field& field : fields) {
         std::string_view token = tokens[n];
+        // A sign is taken for every field, so that "-1" as a time is reported as out of range
+        // rather than as not a number.
         bool negative = false;
-        if (field.kind == Kind::I32 && (token.front() == '-' || token.front() == '+')) {
+        if (token.front() == '-' || token.front() == '+') {
             negative = token.front() == '-';
             token.remove_prefix(1);
         }
@@ -126,7 +122,8 @@ bool ParseNumbers(const std::string& line, int lineNo, std::initializer_list<Fie
             }
             value = value * 10 + (c - '0');
             if (value > 10'000'000'000LL)
-                value = 10'000'000'000LL; // large enough to be out of range, small enough not to overflow
+                value = 10'000'000'000LL; // large enough to be out of range, small enough not to
+                                          // overflow
         }
         if (!digits) {
             failure = {lineNo, QStringLiteral("%1 %2 не является целым числом")
@@ -151,8 +148,7 @@ bool ParseNumbers(const std::string& line, int lineNo, std::initializer_list<Fie
 
 } // namespace
 
-bool ReadHeader(LineSource& lines, THeader& header, Failure& failure)
-{
+bool ReadHeader(LineSource& lines, THeader& header, Failure& failure) {
     THeader fresh;
     for (auto& line : fresh)
         if (!lines.Next(line, failure))
@@ -161,8 +157,7 @@ bool ReadHeader(LineSource& lines, THeader& header, Failure& failure)
     return true;
 }
 
-bool ReadRec(LineSource& lines, TDuvRec& rec, Failure& failure)
-{
+bool ReadRec(LineSource& lines, TDuvRec& rec, Failure& failure) {
     std::string name, numbers;
     if (!lines.Next(name, failure) || !lines.Next(numbers, failure))
         return false;
@@ -180,8 +175,7 @@ bool ReadRec(LineSource& lines, TDuvRec& rec, Failure& failure)
     return true;
 }
 
-bool ReadProg(LineSource& lines, TDuvProg& prog, Failure& failure)
-{
+bool ReadProg(LineSource& lines, TDuvProg& prog, Failure& failure) {
     std::string name, numbers;
     if (!lines.Next(name, failure) || !lines.Next(numbers, failure))
         return false;
@@ -205,8 +199,7 @@ bool ReadProg(LineSource& lines, TDuvProg& prog, Failure& failure)
     return true;
 }
 
-bool ReadProgs(LineSource& lines, TDuvProgs& progs, Failure& failure)
-{
+bool ReadProgs(LineSource& lines, TDuvProgs& progs, Failure& failure) {
     TDuvProgs fresh = progs;
     for (auto& prog : fresh.Progs)
         if (!ReadProg(lines, prog, failure))
