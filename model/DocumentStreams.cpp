@@ -8,9 +8,20 @@
 namespace {
 constexpr const char* Eol = "\r\n";
 
+// A text as one line of the file. A line feed inside it would split the line and shift every line
+// after it, so that the document no longer reads; it is written as a blank instead.
+std::string LineOf(const std::string& text, bool emptyAsBlank) {
+    if (text.empty())
+        return emptyAsBlank ? std::string(" ") : std::string();
+    std::string line = text;
+    for (char& c : line)
+        if (c == '\n')
+            c = ' ';
+    return line;
+}
+
 template <typename T, typename Reader>
-std::istream& ReadWith(std::istream& in, T& target, Reader reader)
-{
+std::istream& ReadWith(std::istream& in, T& target, Reader reader) {
     DocumentSyntax::StreamLines lines(in);
     DocumentSyntax::Failure failure;
     if (!reader(lines, target, failure))
@@ -19,15 +30,13 @@ std::istream& ReadWith(std::istream& in, T& target, Reader reader)
 }
 } // namespace
 
-std::ostream& operator<<(std::ostream& out, const TDuvRec& rec)
-{
-    out << (rec.Name.empty() ? std::string(" ") : rec.Name) << Eol;
+std::ostream& operator<<(std::ostream& out, const TDuvRec& rec) {
+    out << LineOf(rec.Name, true) << Eol;
     return out << rec.Channel << ' ' << rec.OnTime.Value() << ' ' << rec.OffTime.Value() << Eol;
 }
 
-std::ostream& operator<<(std::ostream& out, const TDuvProg& prog)
-{
-    out << prog.Name << Eol;
+std::ostream& operator<<(std::ostream& out, const TDuvProg& prog) {
+    out << LineOf(prog.Name, false) << Eol;
     out << static_cast<int>(prog.Kind) << ' ' << prog.ZoneStart.Value() << ' '
         << prog.ZoneStop.Value() << ' ' << prog.Defined << Eol;
     for (const auto& op : prog.Ops)
@@ -35,36 +44,30 @@ std::ostream& operator<<(std::ostream& out, const TDuvProg& prog)
     return out;
 }
 
-std::ostream& operator<<(std::ostream& out, const TDuvProgs& progs)
-{
+std::ostream& operator<<(std::ostream& out, const TDuvProgs& progs) {
     for (const auto& prog : progs.Progs)
         out << prog;
     return out;
 }
 
-std::ostream& operator<<(std::ostream& out, const THeader& header)
-{
+std::ostream& operator<<(std::ostream& out, const THeader& header) {
     for (const auto& line : header)
-        out << (line.empty() ? std::string(" ") : line) << Eol;
+        out << LineOf(line, true) << Eol;
     return out;
 }
 
-std::istream& operator>>(std::istream& in, TDuvRec& rec)
-{
+std::istream& operator>>(std::istream& in, TDuvRec& rec) {
     return ReadWith(in, rec, DocumentSyntax::ReadRec);
 }
 
-std::istream& operator>>(std::istream& in, TDuvProg& prog)
-{
+std::istream& operator>>(std::istream& in, TDuvProg& prog) {
     return ReadWith(in, prog, DocumentSyntax::ReadProg);
 }
 
-std::istream& operator>>(std::istream& in, TDuvProgs& progs)
-{
+std::istream& operator>>(std::istream& in, TDuvProgs& progs) {
     return ReadWith(in, progs, DocumentSyntax::ReadProgs);
 }
 
-std::istream& operator>>(std::istream& in, THeader& header)
-{
+std::istream& operator>>(std::istream& in, THeader& header) {
     return ReadWith(in, header, DocumentSyntax::ReadHeader);
 }
