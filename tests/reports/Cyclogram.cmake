@@ -1,1 +1,7 @@
-# Tests of the cyclogram.
+# Tests of the cyclogram. The painter draws text, which needs a GUI application object.
+duvt_add_test(test_cyclogram GUI
+    SOURCES CyclogramPainterTest.cpp CyclogramTestPrograms.h
+    LIBS duvt_cyclogram)
+duvt_add_test(test_cyclform GUI
+    SOURCES TCyclFormTest.cpp CyclogramTestPrograms.h
+    LIBS duvt_cyclform)
