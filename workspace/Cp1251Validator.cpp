@@ -7,8 +7,8 @@
 QValidator::State Cp1251Validator::validate(QString& input, int& pos) const {
     if (TextCodec::Fits(input))
         return Acceptable;
-    // Dropping instead of refusing the whole edit: a name read from a file may already hold a
-    // character without a byte, and refusing would then lock the edit against every keystroke.
+    // Dropping instead of refusing the whole input: a paste keeps what fits, and a text put in
+    // by the program that holds such a character cannot lock the edit against every keystroke.
     QString kept;
     kept.reserve(input.size());
     int keptPos = pos;

@@ -329,6 +329,14 @@ TEST_F(EditOpDialog, nameTakesOnlyWindows1251Text) {
     EXPECT_EQ(form.CurrentResult().Name, Cp1251Literal("Ёё"));
 }
 
+TEST_F(EditOpDialog, nameWithAForeignCharacterStaysEditable) {
+    form.Fill(U("Пар\u4e2d"), U("3"), QString(), QString(), progs.Prog(0).Ops[0], TDuvProgs::Main);
+    ASSERT_TRUE(ShowActive(form));
+    form.OpName->end(false);
+    TypeText(form.OpName, U("1"));
+    EXPECT_EQ(form.OpName->text(), U("Пар1"));
+}
+
 TEST_F(EditOpDialog, stateModeShowsTheCombos) {
     form.Fill(U("Продувка"), U("2"), QString(), U("Вкл."), progs.Prog(1).Ops[0],
               TDuvProgs::Preheat);
