@@ -1,1 +1,7 @@
 # Tests of the setup protocol.
+duvt_add_test(test_protocollines
+    SOURCES ProtocolLinesTest.cpp
+    LIBS duvt_protocol)
+duvt_add_test(test_protocolpdf GUI
+    SOURCES ProtocolPdfTest.cpp
+    LIBS duvt_protocol)
