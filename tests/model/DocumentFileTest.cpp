@@ -400,6 +400,7 @@ struct MalformedCase {
     // Makes the file's bytes from the 383 lines of a good document.
     std::function<std::string(std::vector<std::string>)> make;
     int line;
+    const char* reason; // a part of the message, UTF-8
 };
 
 void PrintTo(const MalformedCase& c, std::ostream* os) {
@@ -431,7 +432,8 @@ TEST_P(DocumentMalformed, isRefusedNamingTheLineAndLeavesTheDocumentAlone) {
     const auto parsed = DocumentFile::Parse(bytes, doc);
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->Line, GetParam().line) << parsed->Message.toStdString();
-    EXPECT_FALSE(parsed->Message.isEmpty());
+    EXPECT_TRUE(parsed->Message.contains(QString::fromUtf8(GetParam().reason)))
+        << parsed->Message.toStdString();
     ExpectSameDocument(doc, FilledDocument());
 
     const QString path = Path(QStringLiteral("испорченный файл.dv3"));
@@ -451,58 +453,69 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, DocumentMalformed,
     ::testing::Values(
         // nothing at all: the first line is missing
-        MalformedCase{"emptyFile", [](auto) { return std::string(); }, 1},
+        MalformedCase{"emptyFile", [](auto) { return std::string(); }, 1, "обрывается"},
         // only the channel count
-        MalformedCase{"onlyFirstLine", Lines(1), 2},
+        MalformedCase{"onlyFirstLine", Lines(1), 2, "обрывается"},
         // a header line missing
-        MalformedCase{"endsInHeader", Lines(5), 6},
+        MalformedCase{"endsInHeader", Lines(5), 6, "обрывается"},
         // the header but no program
-        MalformedCase{"endsAfterHeader", Lines(9), 10},
+        MalformedCase{"endsAfterHeader", Lines(9), 10, "обрывается"},
         // a program name without its numbers
-        MalformedCase{"endsAfterProgramName", Lines(10), 11},
+        MalformedCase{"endsAfterProgramName", Lines(10), 11, "обрывается"},
         // an operation name without its numbers
-        MalformedCase{"endsAfterOperationName", Lines(12), 13},
+        MalformedCase{"endsAfterOperationName", Lines(12), 13, "обрывается"},
         // inside the preheating program
-        MalformedCase{"endsInPreheating", Lines(48), 49},
+        MalformedCase{"endsInPreheating", Lines(48), 49, "обрывается"},
         // one line short
-        MalformedCase{"endsOneLineShort", Lines(382), 383},
+        MalformedCase{"endsOneLineShort", Lines(382), 383, "обрывается"},
         // the last line cut in the middle, without its line end
         MalformedCase{"lastLineCut",
                       [](std::vector<std::string> lines) { return Join(lines, 382) + "0 655"; },
-                      383},
+                      383, "ожидалось чисел"},
         // the last line cut before its last number
-        MalformedCase{"lastLineTooFewNumbers", Line(383, "0 65535"), 383},
+        MalformedCase{"lastLineTooFewNumbers", Line(383, "0 65535"), 383, "ожидалось чисел"},
         // line feeds only, and still one line short
         MalformedCase{"lineFeedFileEndsEarly",
-                      [](std::vector<std::string> lines) { return Join(lines, 100, "\n"); }, 101},
+                      [](std::vector<std::string> lines) { return Join(lines, 100, "\n"); }, 101,
+                      "обрывается"},
         // a channel that is no number
-        MalformedCase{"channelNotANumber", Line(13, "x 65535 65535"), 13},
+        MalformedCase{"channelNotANumber", Line(13, "x 65535 65535"), 13,
+                      "не является целым числом"},
         // a channel with a fraction
-        MalformedCase{"channelWithFraction", Line(13, "1.0 65535 65535"), 13},
+        MalformedCase{"channelWithFraction", Line(13, "1.0 65535 65535"), 13,
+                      "не является целым числом"},
         // a channel beyond 32 bits
-        MalformedCase{"channelOutOfRange", Line(13, "2147483648 0 1"), 13},
+        MalformedCase{"channelOutOfRange", Line(13, "2147483648 0 1"), 13,
+                      "вне допустимого диапазона"},
         // a zone bound beyond 16 bits
-        MalformedCase{"zoneStart65536", Line(11, "0 65536 65535 1"), 11},
+        MalformedCase{"zoneStart65536", Line(11, "0 65536 65535 1"), 11,
+                      "вне допустимого диапазона"},
         // a negative zone bound
-        MalformedCase{"zoneStopNegative", Line(45, "1 65535 -5 0"), 45},
+        MalformedCase{"zoneStopNegative", Line(45, "1 65535 -5 0"), 45,
+                      "вне допустимого диапазона"},
         // a negative time
-        MalformedCase{"onTimeMinusOne", Line(13, "1 -1 65535"), 13},
+        MalformedCase{"onTimeMinusOne", Line(13, "1 -1 65535"), 13, "вне допустимого диапазона"},
         // a time far beyond 16 bits
-        MalformedCase{"offTimeHuge", Line(15, "1 0 99999999999999999999999"), 15},
+        MalformedCase{"offTimeHuge", Line(15, "1 0 99999999999999999999999"), 15,
+                      "вне допустимого диапазона"},
         // a kind beyond 16 bits, although the kind is not kept
-        MalformedCase{"kindOutOfRange", Line(11, "65536 65535 65535 1"), 11},
+        MalformedCase{"kindOutOfRange", Line(11, "65536 65535 65535 1"), 11,
+                      "вне допустимого диапазона"},
         // three numbers where four belong
-        MalformedCase{"tooFewOnProgramLine", Line(11, "0 65535 65535"), 11},
+        MalformedCase{"tooFewOnProgramLine", Line(11, "0 65535 65535"), 11, "ожидалось чисел"},
         // an empty number line
-        MalformedCase{"emptyNumberLine", Line(11, ""), 11},
+        MalformedCase{"emptyNumberLine", Line(11, ""), 11, "ожидалось чисел"},
         // four numbers where three belong
-        MalformedCase{"tooManyOnOperationLine", Line(13, "0 65535 65535 7"), 13},
+        MalformedCase{"tooManyOnOperationLine", Line(13, "0 65535 65535 7"), 13, "ожидалось чисел"},
         // Defined with a fraction
-        MalformedCase{"definedWithFraction", Line(11, "0 65535 65535 1.5"), 11},
+        MalformedCase{"definedWithFraction", Line(11, "0 65535 65535 1.5"), 11,
+                      "не является целым числом"},
         // Defined as a word
-        MalformedCase{"definedAWord", Line(11, "0 65535 65535 yes"), 11},
+        MalformedCase{"definedAWord", Line(11, "0 65535 65535 yes"), 11,
+                      "не является целым числом"},
         // a NUL byte inside a number line
-        MalformedCase{"nulInNumberLine", Line(13, std::string("0 65535\0 65535", 14)), 13},
+        MalformedCase{"nulInNumberLine", Line(13, std::string("0 65535\0 65535", 14)), 13,
+                      "не является целым числом"},
         // numbers broken over two lines shift everything after them
         MalformedCase{"numbersOverTwoLines",
                       [](std::vector<std::string> lines) {
@@ -510,9 +523,10 @@ INSTANTIATE_TEST_SUITE_P(
                           lines.insert(lines.begin() + 11, "65535 1");
                           return Join(lines);
                       },
-                      11},
+                      11, "ожидалось чисел"},
         // a bad number in the last program
-        MalformedCase{"badZoneInLastProgram", Line(351, "10 65535 x 0"), 351}),
+        MalformedCase{"badZoneInLastProgram", Line(351, "10 65535 x 0"), 351,
+                      "не является целым числом"}),
     [](const ::testing::TestParamInfo<MalformedCase>& info) { return info.param.what; });
 
 // ---- files that cannot be read ----------------------------------------------------------------
