@@ -11,6 +11,8 @@ struct CliCommand {
     const char* Usage;       // the arguments after the name: "ФАЙЛ.dv3"
     const char* Description; // Russian, UTF-8, lines of at most 90 characters, no indent
     int (*Run)(const CliCommand& self, const QStringList& args);
+    // Draws text into a picture: runs with the GUI application object (offscreen, no window).
+    bool DrawsText = false;
 };
 
 // Every subcommand, in the order the help lists them.
@@ -21,3 +23,4 @@ const CliCommand* FindCliCommand(const QString& name);
 int CommandCheck(const CliCommand& self, const QStringList& args);
 int CommandVars(const CliCommand& self, const QStringList& args);
 int CommandImage(const CliCommand& self, const QStringList& args);
+int CommandCyclogram(const CliCommand& self, const QStringList& args);

@@ -3,8 +3,10 @@
 #include "Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -73,7 +75,17 @@ int Run(const QStringList& args) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Text can be drawn only with the GUI application object; the others go without it, so they
+    // neither load a platform nor say anything about it on standard error.
+    const CliCommand* command =
+        argc > 1 ? FindCliCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    std::unique_ptr<QCoreApplication> app;
+    if (command && command->DrawsText) {
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // never a window, so no display needed
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     CliInitConsole();
     int code = Run(QCoreApplication::arguments().mid(1));
     // Output that did not arrive (a full disk, a closed pipe) must not pass for success.
