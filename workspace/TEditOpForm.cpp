@@ -8,6 +8,7 @@
 #include "TDuvRec.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,14 @@ TEditOpForm::TEditOpForm(const TDuvProgs& progs, const int& channelCount, QWidge
     setObjectName(QStringLiteral("EditOpForm"));
     setWindowTitle(QStringLiteral("Введите параметры операции"));
     setFixedSize(360, 160);
+    // The form is laid out in pixels for a narrow font 11 pixels high; a larger or wider font
+    // would push the labels under the edits. Where none of these is installed the default
+    // family stays, at that height.
+    QFont formFont = font();
+    formFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                          QStringLiteral("Liberation Sans")});
+    formFont.setPixelSize(11);
+    setFont(formFont);
     setModal(false);
 
     // Created in tab order; the combo boxes lie over OnMin and LengthMin and only one of each

@@ -6,6 +6,7 @@
 #include "ZoneCheck.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,14 @@ TZoneForm::TZoneForm(const TDuvProgs& progs, QWidget* parent)
     setObjectName(QStringLiteral("ZoneForm"));
     setWindowTitle(QStringLiteral("Зона действия программы"));
     setFixedSize(244, 147);
+    // The form is laid out in pixels for a narrow font 11 pixels high; a larger or wider font
+    // would push the labels under the edits. Where none of these is installed the default
+    // family stays, at that height.
+    QFont formFont = font();
+    formFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                          QStringLiteral("Liberation Sans")});
+    formFont.setPixelSize(11);
+    setFont(formFont);
     setModal(false);
 
     Label1 = MakeLabel(this, "Label1", 16, 16, QStringLiteral("Старт"));

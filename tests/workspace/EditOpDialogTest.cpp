@@ -384,6 +384,18 @@ TEST_F(EditOpDialog, stateModeAcceptsAnyStateText) {
     EXPECT_EQ(slot.OffTime.Value(), TMyTime::StateOn);
 }
 
+TEST_F(EditOpDialog, enterInAStateComboIsOk)
+{
+    form.Fill(U("Продувка"), U("2"), U("Вкл."), U("Выкл."), progs.Prog(1).Ops[0],
+              TDuvProgs::Preheat);
+    ASSERT_TRUE(ShowActive(form));
+    TypeInto(form.ComboBox2->lineEdit(), U("Вкл."));
+    QTest::keyClick(form.ComboBox2->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(resultReady.count(), 1);
+    EXPECT_EQ(form.CurrentResult().StopText, U("Вкл."));
+}
+
 TEST_F(EditOpDialog, stateModeStillChecksNameAndChannel) {
     OpenNewRow(TDuvProgs::Preheat);
     EXPECT_EQ(form.ComboBox1->currentText(), U("Не исп."));
