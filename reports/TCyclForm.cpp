@@ -3,6 +3,7 @@
 #include "CyclogramPainter.h"
 #include "TCyclPaintBox.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -128,7 +129,10 @@ void TCyclForm::FormClose() {
 }
 
 void TCyclForm::FormDeactivate() {
-    if (isVisible())
+    // Another window of the workstation taking the focus closes it; switching to another program
+    // on the desktop and back does not.
+    QWidget* active = QApplication::activeWindow();
+    if (isVisible() && active && active != this)
         close();
 }
 

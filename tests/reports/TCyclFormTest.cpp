@@ -5,7 +5,9 @@
 
 #include "TDuvProgs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -185,13 +187,29 @@ INSTANTIATE_TEST_SUITE_P(
                       other.show();
                       other.activateWindow();
                   }},
-        // The deactivation event alone, as the window system sends it.
-        CloseCase{"deactivateEvent", false,
-                  [](TCyclForm& f, QWidget&) {
-                      QEvent deactivate(QEvent::WindowDeactivate);
-                      QCoreApplication::sendEvent(&f, &deactivate);
+        // Another dialog of the workstation taking the focus.
+        CloseCase{"anotherDialog", false,
+                  [](TCyclForm& f, QWidget& other) {
+                      f.activateWindow();
+                      ASSERT_TRUE(QTest::qWaitFor([&] { return f.isActiveWindow(); }));
+                      auto* dialog = new QDialog(&other);
+                      dialog->setAttribute(Qt::WA_DeleteOnClose);
+                      dialog->show();
+                      dialog->activateWindow();
                   }}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(CyclFormTest, leavingTheWholeApplicationKeepsItOpen) {
+    Launch(0, true);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isActiveWindow(); }));
+    QApplication::setActiveWindow(nullptr); // the user switches to another program
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form.isActiveWindow());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(form.Opened);
+    EXPECT_EQ(closed.count(), 0);
+}
 
 TEST_F(CyclFormTest, hidingAnAlreadyClosedWindowReportsNothingMore) {
     Launch(0, true);
