@@ -24,3 +24,4 @@ int CommandCheck(const CliCommand& self, const QStringList& args);
 int CommandVars(const CliCommand& self, const QStringList& args);
 int CommandImage(const CliCommand& self, const QStringList& args);
 int CommandCyclogram(const CliCommand& self, const QStringList& args);
+int CommandProtocol(const CliCommand& self, const QStringList& args);

@@ -8,3 +8,8 @@ duvt_add_test(test_protocolpdf GUI
 duvt_add_test(test_protocolforms GUI
     SOURCES THeaderFormTest.cpp TPrintFormTest.cpp
     LIBS duvt_protocolforms)
+# duvt-cli's protocol subcommand, run as a separate process.
+duvt_add_test(test_protocol_cli GUI
+    SOURCES ProtocolCliTest.cpp
+    LIBS duvt_protocol)
+add_dependencies(test_protocol_cli duvt-cli)

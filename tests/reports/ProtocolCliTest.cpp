@@ -1,0 +1,164 @@
+// duvt-cli protocol as the user runs it: a separate process on a document in a temporary folder.
+#include "ProtocolLines.h"
+
+#include "Cp1251Literal.h"
+#include "DocumentFile.h"
+#include "QStringPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+struct CliRun {
+    int Exit = -1;
+    QString Out;
+    QString Err;
+};
+
+CliRun RunProgram(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    CliRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << program.toStdString() << " did not finish";
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.Exit = process.exitCode();
+    run.Out = QString::fromUtf8(process.readAllStandardOutput());
+    run.Err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+CliRun RunCli(const QStringList& args) {
+    return RunProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args);
+}
+
+// A two-page protocol: a full main program, emergency 1.1 with a zone, a preheating operation.
+TDuvDocument Document() {
+    TDuvDocument doc;
+    doc.Header[0] = "12";
+    doc.Header[2] = Cp1251Literal("Летний");
+    for (int i = 0; i < TDuvProg::OpCount; ++i) {
+        TDuvRec& op = doc.Progs.Prog(TDuvProgs::Main).Op(i);
+        op.Name = Cp1251Literal("Операция");
+        op.Channel = i + 1;
+        op.OnTime = 0;
+        op.OffTime = 240;
+    }
+    doc.Progs.Prog(TDuvProgs::Main).Defined = 1;
+    TDuvProg& e11 = doc.Progs.Prog(TDuvProgs::Emergency11);
+    e11.Defined = 1;
+    e11.ZoneStart = 120;
+    e11.ZoneStop = 600;
+    e11.Op(0).Name = Cp1251Literal("Сброс\x1b[2J давления"); // an escape sequence in a name
+    e11.Op(0).Channel = 4;
+    e11.Op(0).OnTime = 0;
+    e11.Op(0).OffTime = 20;
+    TDuvRec& heat = doc.Progs.Prog(TDuvProgs::Preheat).Op(0);
+    heat.Name = Cp1251Literal("Пар");
+    heat.Channel = 2;
+    heat.OnTime = TMyTime::StateOn;
+    heat.OffTime = TMyTime::StateOff;
+    return doc;
+}
+
+class ProtocolCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(temp.isValid());
+        dir = temp.filePath(U("протоколы пресса"));
+        ASSERT_TRUE(QDir().mkpath(dir));
+        doc = dir + U("/Пресс 12.DV3");
+        const auto error = DocumentFile::Write(doc, Document());
+        ASSERT_FALSE(error) << error->Text().toStdString();
+    }
+
+    QTemporaryDir temp;
+    QString dir;
+    QString doc;
+};
+
+} // namespace
+
+TEST_F(ProtocolCli, printsTheLinesWithPagesSeparatedByFormFeeds) {
+    const CliRun run = RunCli({QStringLiteral("protocol"), doc});
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_FALSE(run.Err.contains(QStringLiteral("duvt-cli"))) << run.Err.toStdString();
+
+    TDuvDocument read;
+    ASSERT_FALSE(DocumentFile::Read(doc, read));
+    QStringList expected =
+        ProtocolLines::Of(read.Progs, read.Header, QFileInfo(doc).absoluteFilePath());
+    ASSERT_GT(expected.size(), ProtocolLines::PageLines);
+    expected[ProtocolLines::PageLines].prepend(QLatin1Char('\f'));
+    QStringList lines = run.Out.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.takeLast(), QString()); // every line ended
+    // The control character of the name is not passed to the terminal.
+    for (QString& line : expected)
+        line.replace(QChar(0x1b), QChar::ReplacementCharacter);
+    EXPECT_EQ(lines, expected);
+    // The full path, only its Latin capitals lowered.
+    EXPECT_TRUE(lines[2].startsWith(U("Имя файла: /"))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(U("/протоколы пресса/Пресс 12.dv3"))) << lines[2].toStdString();
+}
+
+TEST_F(ProtocolCli, writesThePdfPages) {
+    const QString pdf = dir + U("/протокол 12.pdf");
+    const CliRun run = RunCli({QStringLiteral("protocol"), doc, QStringLiteral("-o"), pdf});
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+
+    const CliRun info = RunProgram(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_EQ(info.Exit, 0) << info.Err.toStdString();
+    EXPECT_TRUE(info.Out.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))))
+        << info.Out.toStdString();
+    EXPECT_TRUE(info.Out.contains(QStringLiteral("(A4)")));
+    const CliRun text = RunProgram(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.Out.contains(U("ПРОТОКОЛ НАСТРОЙКИ № 12 от")));
+    EXPECT_TRUE(text.Out.contains(U("Режим прогрева форматора")));
+}
+
+TEST_F(ProtocolCli, unwritableOutputFailsAndSaysSo) {
+    const QString pdf = dir + U("/нет папки/протокол.pdf");
+    const CliRun run = RunCli({QStringLiteral("protocol"), doc, QStringLiteral("--output"), pdf});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_TRUE(run.Err.contains(pdf)) << run.Err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(ProtocolCli, missingDocumentFails) {
+    const CliRun run = RunCli({QStringLiteral("protocol"), dir + U("/нет.dv3")});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_TRUE(run.Out.isEmpty());
+    EXPECT_FALSE(run.Err.isEmpty());
+}
+
+TEST_F(ProtocolCli, wrongCallsAreUsageErrors) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("protocol")},
+          QStringList{QStringLiteral("protocol"), doc, QStringLiteral("-o")},
+          QStringList{QStringLiteral("protocol"), doc, doc}}) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.Exit, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(run.Err.contains(QStringLiteral("duvt-cli protocol"))) << run.Err.toStdString();
+    }
+}
+
+TEST_F(ProtocolCli, isListedInTheHelp) {
+    const CliRun run = RunCli({QStringLiteral("--help")});
+    EXPECT_EQ(run.Exit, 0);
+    EXPECT_TRUE(run.Out.contains(U("duvt-cli protocol ФАЙЛ.dv3 [-o ВЫХОД.pdf]")));
+}
