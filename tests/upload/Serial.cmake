@@ -1,1 +1,15 @@
 # Tests of the serial transfer against the simulated controller.
+duvt_add_test(test_serial
+    SOURCES UploadWarningTest.cpp PortNamesTest.cpp
+    LIBS duvt_serial)
+duvt_add_test(test_uploadtransfer_script
+    SOURCES UploadTransferScriptTest.cpp CoreApplication.cpp ScriptedLine.h UploadTestSupport.h
+    LIBS duvt_serial)
+if(TARGET duvt_simulator)
+    duvt_add_test(test_uploadtransfer
+        SOURCES UploadTransferTest.cpp CoreApplication.cpp UploadTestSupport.h
+        LIBS duvt_serial duvt_simulator)
+    duvt_add_test(test_sendform GUI
+        SOURCES TSendFormTest.cpp UploadTestSupport.h
+        LIBS duvt_sendform duvt_simulator)
+endif()
