@@ -1,11 +1,34 @@
-#include <QApplication>
-#include <QLabel>
+#include "TMainForm.h"
 
-int main(int argc, char** argv)
-{
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMetaObject>
+#include <QStringList>
+#include <QTranslator>
+
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("duvt"));
     QApplication::setApplicationDisplayName(QStringLiteral("ДУВ Технолога"));
-    QLabel placeholder(QStringLiteral("ДУВ Технолога"));
-    placeholder.show();
+
+    // Qt's own texts (dialog buttons, file dialogs) in Russian like the rest of the program.
+    QTranslator qtbase;
+    if (qtbase.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtbase);
+
+    // The main window creates the other forms in start-up order (TMainForm::CreateForms).
+    TMainForm MainForm;
+    MainForm.showMaximized();
+
+    // A document named on the command line opens as if chosen in the open dialog.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2) {
+        const QString document = arguments.at(1);
+        QMetaObject::invokeMethod(
+            &MainForm, [&MainForm, document] { MainForm.OpenDocument(document); },
+            Qt::QueuedConnection);
+    }
     return app.exec();
 }
