@@ -3,6 +3,7 @@
 #include "Captions.h"
 #include "Messages.h"
 #include "ProgramSlots.h"
+#include "TCyclForm.h"
 #include "TEditOpForm.h"
 #include "TMainForm.h"
 #include "TZoneForm.h"
@@ -415,8 +416,14 @@ void TMDIChild::ShowCyclogram() {
                        QStringLiteral("Ошибка"));
         return;
     }
-    // The cyclogram window (TCyclForm) is not part of the workstation yet: once it is, set its
-    // ProgIndex and ChildModified (Changed != 0), show it, then set its Opened.
+    TCyclForm& cyclogram = *Main.CyclForm;
+    cyclogram.ProgIndex = ProgIndex;
+    cyclogram.ChildModified = Changed != 0;
+    cyclogram.show();
+    cyclogram.raise();
+    cyclogram.activateWindow();
+    // Set only now, so that the focus the cyclogram takes while showing does not close it.
+    cyclogram.Opened = true;
 }
 
 void TMDIChild::FormActivate() {
@@ -424,7 +431,13 @@ void TMDIChild::FormActivate() {
 }
 
 void TMDIChild::FormDeactivate() {
-    // The cyclogram closes when its program window loses the focus; see ShowCyclogram.
+    // The cyclogram lives only while its program window has the focus; the focus it holds
+    // itself does not count.
+    TCyclForm* cyclogram = Main.CyclForm;
+    if (cyclogram && cyclogram->Opened && !cyclogram->isActiveWindow()) {
+        cyclogram->close();
+        cyclogram->Opened = false;
+    }
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event) {

@@ -5,12 +5,17 @@
 #include "Messages.h"
 #include "Settings.h"
 #include "TAboutBox.h"
+#include "TCyclForm.h"
 #include "TEditOpForm.h"
+#include "THeaderForm.h"
 #include "TMDIChild.h"
+#include "TPrintForm.h"
+#include "TSendForm.h"
 #include "TVarForm.h"
 #include "TZoneForm.h"
 #include "TextCodec.h"
 #include "ToolIcons.h"
+#include "UploadWarning.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -84,22 +89,49 @@ TMainForm::~TMainForm() {
     // The program windows and the forms use the document; they go while it is still there.
     delete MdiArea;
     MdiArea = nullptr;
-    delete AboutBox;
-    delete EditOpForm;
+    delete HeaderForm;
+    delete PrintForm;
+    delete CyclForm;
     delete ZoneForm;
+    delete SendForm;
     delete VarForm;
+    delete EditOpForm;
+    delete AboutBox;
 }
 
 void TMainForm::CreateForms() {
     // Start-up order: AboutBox, EditOpForm, SendForm, ZoneForm, CyclForm, VarForm, PrintForm,
     // HeaderForm. Each is created once, hidden, and hidden again (not destroyed) when closed.
+    // The upload dialog shows what came back in the viewer, so the viewer is made first.
     AboutBox = new TAboutBox(this);
     EditOpForm = new TEditOpForm(Progs, ChannelCount, this);
-    // SendForm (TSendForm): not part of the workstation yet.
-    ZoneForm = new TZoneForm(Progs, this);
-    // CyclForm (TCyclForm): not part of the workstation yet.
     VarForm = new TVarForm(this);
-    // PrintForm (TPrintForm) and HeaderForm (THeaderForm): not part of the workstation yet.
+    SendForm = new TSendForm(Progs, SendArray, PortName, *VarForm, this);
+    SendForm->setObjectName(QStringLiteral("SendForm"));
+    ZoneForm = new TZoneForm(Progs, this);
+    CyclForm = new TCyclForm(Progs, this);
+    CyclForm->setObjectName(QStringLiteral("CyclForm"));
+    PrintForm = new TPrintForm(this);
+    HeaderForm = new THeaderForm(Header, this);
+    HeaderForm->setObjectName(QStringLiteral("HeaderForm"));
+
+    connect(CyclForm, &TCyclForm::Shown, this, &TMainForm::CyclFormShown);
+    connect(CyclForm, &TCyclForm::Closed, this, &TMainForm::CyclFormClosed);
+    connect(HeaderForm, &THeaderForm::Accepted, FileSave1, [this] { FileSave1->setEnabled(true); });
+}
+
+void TMainForm::CyclFormShown() {
+    saveEnabledBeforeCyclogram_ = FileSave1->isEnabled();
+    for (QAction* action : {FileSave1, Insert1, Edit1, Erase1, Send1, Cyclogramm1})
+        action->setEnabled(false);
+}
+
+void TMainForm::CyclFormClosed(bool childModified) {
+    for (QAction* action : {Insert1, Edit1, Erase1, Send1, Cyclogramm1})
+        action->setEnabled(true);
+    // The cyclogram changes nothing: whatever was unsaved before it opened still is, also the
+    // changes of other windows and of the protocol header.
+    FileSave1->setEnabled(saveEnabledBeforeCyclogram_ || childModified);
 }
 
 void TMainForm::CreateActions() {
@@ -532,8 +564,7 @@ QString TMainForm::ChooseSaveFileName() {
 }
 
 void TMainForm::FilePrint1Execute() {
-    // The setup protocol (TPrintForm::PrintProtocol with Progs, Header and FileName) is not part
-    // of the workstation yet.
+    PrintForm->PrintProtocol(Progs, Header, FileName);
 }
 
 void TMainForm::FileExit1Execute() {
@@ -637,8 +668,9 @@ void TMainForm::Cyclogramm1Execute() {
 }
 
 void TMainForm::HeadItemClick() {
-    // The protocol header dialog (THeaderForm, modeless; its Accepted enables FileSave1) is not
-    // part of the workstation yet.
+    HeaderForm->show();
+    HeaderForm->raise();
+    HeaderForm->activateWindow();
 }
 
 void TMainForm::Vars1Execute() {
@@ -647,8 +679,13 @@ void TMainForm::Vars1Execute() {
 }
 
 void TMainForm::Send1Execute() {
-    // The upload (the warning about undefined zones, then TSendForm shown modeless) is not part
-    // of the workstation yet.
+    if (const std::optional<QString> warning = UploadWarning(Progs, ChannelCount))
+        if (Messages::Show(this, *warning, QStringLiteral("Предупреждение"),
+                           Messages::Buttons::YesNo) != Messages::Answer::Yes)
+            return;
+    SendForm->show();
+    SendForm->raise();
+    SendForm->activateWindow();
 }
 
 // ---- the window menu

@@ -17,8 +17,12 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class TAboutBox;
+class TCyclForm;
 class TEditOpForm;
+class THeaderForm;
 class TMDIChild;
+class TPrintForm;
+class TSendForm;
 class TVarForm;
 class TZoneForm;
 
@@ -42,8 +46,12 @@ class TMainForm : public QMainWindow {
     // The forms of the workstation, created once by the constructor in start-up order.
     TAboutBox* AboutBox = nullptr;
     TEditOpForm* EditOpForm = nullptr;
+    TSendForm* SendForm = nullptr;
     TZoneForm* ZoneForm = nullptr;
+    TCyclForm* CyclForm = nullptr;
     TVarForm* VarForm = nullptr;
+    TPrintForm* PrintForm = nullptr;
+    THeaderForm* HeaderForm = nullptr;
 
     QMdiArea* MdiArea = nullptr;
     QToolBar* ToolBar1 = nullptr;
@@ -129,6 +137,8 @@ class TMainForm : public QMainWindow {
     void CreateMenus();
     void CreateToolBar();
     void CreateForms();
+    void CyclFormShown();
+    void CyclFormClosed(bool childModified);
 
     void FileNew1Execute();
     void FileOpen1Execute();
@@ -167,4 +177,6 @@ class TMainForm : public QMainWindow {
     QString ChooseSaveFileName();
     // The name to save under: the chosen one with ".dv3"; empty when the user cancelled.
     QString ChooseSaveTarget();
+
+    bool saveEnabledBeforeCyclogram_ = false;
 };

@@ -18,10 +18,10 @@ add_library(duvt_workspace STATIC
 target_include_directories(duvt_workspace PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(duvt_workspace PUBLIC
     Qt6::Widgets duvt_workspace_logic duvt_dialogs duvt_messages duvt_model duvt_upload
-    duvt_varform duvt_warnings)
+    duvt_varform duvt_sendform duvt_serial duvt_cyclform duvt_protocolforms duvt_warnings)
 
-# The help pages go beside the executable, where the help commands look first; installed, they
-# go to share/duvt/help, where the commands look next.
+# The help pages go beside the executable, where the help commands look first (installed, they go
+# to share/duvt/help, where the commands look next: cmake/Install.cmake).
 set(DUVT_HELP_PAGES
     ${CMAKE_CURRENT_SOURCE_DIR}/help/index1.htm
     ${CMAKE_CURRENT_SOURCE_DIR}/help/index2.htm
@@ -39,9 +39,7 @@ foreach(page ${DUVT_HELP_PAGES})
 endforeach()
 add_custom_target(duvt_help ALL DEPENDS ${DUVT_HELP_COPIES})
 add_dependencies(duvt_workspace duvt_help)
-install(FILES ${DUVT_HELP_PAGES} DESTINATION share/duvt/help)
 
 # The workstation.
 add_executable(duvt ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
 target_link_libraries(duvt PRIVATE duvt_workspace Qt6::Widgets)
-install(TARGETS duvt RUNTIME DESTINATION bin)

@@ -3,6 +3,9 @@
 #include "SendArray.h"
 #include "Settings.h"
 #include "TAboutBox.h"
+#include "THeaderForm.h"
+#include "TPrintForm.h"
+#include "TSendForm.h"
 #include "TVarForm.h"
 
 #include <QFileInfo>
@@ -11,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
@@ -677,6 +681,65 @@ TEST_F(MainForm, variablesShowTheSendArrayOfTheProgramSet) {
     EXPECT_TRUE(main.VarForm->isVisible());
     EXPECT_EQ(main.VarForm->windowTitle(), U("Переменные"));
     EXPECT_FALSE(main.VarForm->Memo->toPlainText().isEmpty());
+}
+
+TEST_F(MainForm, sendWarnsAboutUndefinedZonesFirst) {
+    TMainForm& main = Start();
+    OpenDocument(CopyOfData("twelve-channel.dv3")); // zone 1.2 is not defined
+    Answer({Answer::No});
+    main.Send1->trigger();
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Text, U("Не определены аварии для зон: 2. Продолжить?"));
+    EXPECT_EQ(messages.Shown[0].Caption, U("Предупреждение"));
+    EXPECT_EQ(messages.Shown[0].Kind, Messages::Buttons::YesNo);
+    EXPECT_FALSE(main.SendForm->isVisible());
+
+    Answer({Answer::Yes});
+    main.Send1->trigger();
+    EXPECT_EQ(messages.Shown.size(), 2u);
+    EXPECT_TRUE(main.SendForm->isVisible());
+}
+
+TEST_F(MainForm, sendForTheFourChannelDeviceAsksNothing) {
+    TMainForm& main = Start();
+    OpenDocument(CopyOfData("four-channel.dv3"));
+    main.PortName = QStringLiteral("/dev/ttyS1");
+    main.Send1->trigger();
+    EXPECT_TRUE(messages.Shown.empty());
+    ASSERT_TRUE(main.SendForm->isVisible());
+    // The upload dialog works on the main window's port name.
+    EXPECT_EQ(main.SendForm->ComboBox1->currentText(), U("/dev/ttyS1"));
+}
+
+TEST_F(MainForm, headerDialogEditsTheHeaderAndEnablesSaving) {
+    TMainForm& main = Start();
+    OpenDocument(CopyOfData("four-channel.dv3"));
+    ASSERT_FALSE(main.FileSave1->isEnabled());
+    main.HeadItem->trigger();
+    THeaderForm& header = *main.HeaderForm;
+    ASSERT_TRUE(header.isVisible());
+    EXPECT_EQ(header.Edit1->text(), U("17"));
+    TypeInto(header.Edit1, U("18"));
+    QTest::mouseClick(header.BitBtn1, Qt::LeftButton);
+    EXPECT_FALSE(header.isVisible());
+    EXPECT_EQ(main.Header[0], "18");
+    EXPECT_TRUE(main.FileSave1->isEnabled());
+}
+
+TEST_F(MainForm, printShowsTheProtocolOfTheDocument) {
+    TMainForm& main = Start();
+    OpenDocument(CopyOfData("four-channel.dv3"));
+    bool previewed = false;
+    // The preview runs its own loop; it is closed from inside it.
+    QTimer::singleShot(0, &main, [&] {
+        if (QPrintPreviewDialog* preview = main.PrintForm->Preview()) {
+            previewed = preview->isVisible();
+            preview->reject();
+        }
+    });
+    main.FilePrint1->trigger();
+    EXPECT_TRUE(previewed);
+    EXPECT_GT(main.PrintForm->Protocol().Lines.size(), ProtocolLines::HeaderLines);
 }
 
 TEST_F(MainForm, aboutBoxShowsTheProductModally) {

@@ -1,5 +1,7 @@
 #include "WorkspaceTestSupport.h"
 
+#include "TCyclForm.h"
+
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -453,6 +455,45 @@ TEST_F(ProgramWindow, cyclogramIsRefusedForPreheating) {
     ASSERT_EQ(messages.Shown.size(), 1u);
     EXPECT_EQ(messages.Shown[0].Text, U("Для программы прогрева нельзя построить циклограмму"));
     EXPECT_EQ(messages.Shown[0].Caption, U("Ошибка"));
+}
+
+TEST_F(ProgramWindow, cyclogramHoldsTheEditingCommandsBackWhileItIsOpen) {
+    TMainForm& main = Start();
+    OpenDocument(CopyOfData("twelve-channel.dv3"));
+    Window(2)->MarkChanged(); // a change of another window, unsaved
+    main.WorkModeItem->trigger();
+    main.Cyclogramm1->trigger();
+    TCyclForm& cyclogram = *main.CyclForm;
+    ASSERT_TRUE(cyclogram.isVisible());
+    EXPECT_EQ(cyclogram.ProgIndex, 0);
+    EXPECT_FALSE(cyclogram.ChildModified);
+    EXPECT_TRUE(cyclogram.Opened);
+    for (QAction* action :
+         {main.FileSave1, main.Insert1, main.Edit1, main.Erase1, main.Send1, main.Cyclogramm1})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    DoubleClickRow(*Window(0), 0);
+    EXPECT_FALSE(main.EditOpForm->isVisible());
+
+    QTest::mouseClick(cyclogram.BitBtn1, Qt::LeftButton);
+    EXPECT_FALSE(cyclogram.isVisible());
+    EXPECT_FALSE(cyclogram.Opened);
+    for (QAction* action : {main.Insert1, main.Edit1, main.Erase1, main.Send1, main.Cyclogramm1})
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    // Saving stays possible: the other window's change is still unsaved.
+    EXPECT_TRUE(main.FileSave1->isEnabled());
+}
+
+TEST_F(ProgramWindow, cyclogramClosesWhenAnotherProgramWindowIsActivated) {
+    TMainForm& main = Start();
+    OpenDocument(CopyOfData("twelve-channel.dv3"));
+    main.Cyclogramm1->trigger();
+    ASSERT_TRUE(main.CyclForm->isVisible());
+    ASSERT_TRUE(ShowActive(main));
+    main.N18->trigger();
+    QTRY_VERIFY(!main.CyclForm->isVisible());
+    EXPECT_FALSE(main.CyclForm->Opened);
+    EXPECT_TRUE(main.Insert1->isEnabled());
+    EXPECT_FALSE(main.FileSave1->isEnabled());
 }
 
 TEST_F(ProgramWindow, popupMenuOffersZoneAndClose) {
