@@ -2,6 +2,7 @@
 
 #include "TextCodec.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +40,14 @@ THeaderForm::THeaderForm(THeader& header, QWidget* parent) : QDialog(parent), He
     setWindowTitle(QStringLiteral("Шапка протокола настройки"));
     resize(434, 251);
     move(156, 147);
+    // The form is laid out in pixels for a narrow font 11 pixels high; a larger or wider font
+    // would cut the long labels. Where none of these is installed the default family stays, at
+    // that height.
+    QFont formFont = font();
+    formFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                          QStringLiteral("Liberation Sans")});
+    formFont.setPixelSize(11);
+    setFont(formFont);
 
     auto* validator = new Cp1251Validator(this);
     const auto makeEdit = [this, validator](const char* name, int x, int y, int width) {

@@ -4,6 +4,7 @@
 #include "QStringPrinter.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +92,12 @@ TEST_F(THeaderFormTest, layoutIsTheHeaderDialog) {
         ASSERT_NE(label, nullptr) << i;
         EXPECT_EQ(label->text(), U(labels[i])) << i;
         EXPECT_EQ(label->buddy(), edits[i]) << i;
+        // Every line of the label is seen whole.
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            EXPECT_LE(metrics.horizontalAdvance(line), label->width()) << i;
+        EXPECT_LE(metrics.height() * (label->text().count(QLatin1Char('\n')) + 1), label->height())
+            << i;
         // Each label ends just before its field, on its line.
         EXPECT_LT(label->geometry().right(), edits[i]->geometry().left()) << i;
         EXPECT_GE(label->geometry().right(), edits[i]->geometry().left() - 8) << i;
