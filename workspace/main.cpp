@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMetaObject>
+#include <QScreen>
 #include <QStringList>
 #include <QTranslator>
 
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
 
     // The main window creates the other forms in start-up order (TMainForm::CreateForms).
     TMainForm MainForm;
+    // Without a window manager (a bare X server) maximizing alone leaves the window small.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        MainForm.setGeometry(screen->availableGeometry());
     MainForm.showMaximized();
 
     // A document named on the command line opens as if chosen in the open dialog.
