@@ -91,6 +91,8 @@ else()
     message(WARNING "gzip not found: no changelog or manual pages are installed")
 endif()
 install(FILES ${DUVT_PACKAGING_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${DUVT_PACKAGING_DIR}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME duvt)
 
 add_custom_target(duvt_packaging_files ALL DEPENDS ${DUVT_PACKAGING_FILES})
 

@@ -6,6 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-translations-l10n libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth imagemagick poppler-utils
+    librsvg2-bin dpkg-dev desktop-file-utils shared-mime-info lintian
 )
 missing=()
 for p in "${packages[@]}"; do
