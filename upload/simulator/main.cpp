@@ -4,6 +4,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -23,6 +26,11 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("duvt-sim"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.1"));
+    // The parser's own lines (usage, --help, --version) in Russian as well.
+    QTranslator qtbase;
+    if (qtbase.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtbase);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
