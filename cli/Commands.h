@@ -25,3 +25,4 @@ int CommandVars(const CliCommand& self, const QStringList& args);
 int CommandImage(const CliCommand& self, const QStringList& args);
 int CommandCyclogram(const CliCommand& self, const QStringList& args);
 int CommandProtocol(const CliCommand& self, const QStringList& args);
+int CommandUpload(const CliCommand& self, const QStringList& args);

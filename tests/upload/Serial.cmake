@@ -13,3 +13,9 @@ if(TARGET duvt_simulator)
         SOURCES TSendFormTest.cpp UploadTestSupport.h
         LIBS duvt_sendform duvt_simulator)
 endif()
+if(TARGET duvt_simulator AND TARGET duvt-cli)
+    duvt_add_test(test_cli_upload
+        SOURCES CliUploadTest.cpp UploadTestSupport.h
+        LIBS duvt_serial duvt_simulator)
+    add_dependencies(test_cli_upload duvt-cli)
+endif()

@@ -1,0 +1,107 @@
+// duvt-cli upload run as the user runs it, a separate process, against the simulated controller.
+#include "ControllerSimulator.h"
+#include "DocumentFile.h"
+#include "SendArrayListing.h"
+#include "UploadTestSupport.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int Exit = -1;
+    QString Out;
+    QString Err;
+};
+
+class CliUploadTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        document = dir.filePath(QStringLiteral("пресс 12.dv3"));
+        TDuvDocument doc;
+        doc.Progs = progs;
+        ASSERT_FALSE(DocumentFile::Write(document, doc).has_value());
+    }
+
+    // A controller that does not echo: the sending is paced by the 6 ms time-out alone, so a
+    // busy machine cannot shift the bytes the way a late echo would.
+    QString ServeController(ControllerSimulator::Options options) {
+        options.Echo = false;
+        controller = std::make_unique<ControllerSimulator>(options);
+        EXPECT_TRUE(controller->Start());
+        return QString::fromStdString(controller->SlavePath());
+    }
+
+    static CliRun Run(const QStringList& args) {
+        QProcess process;
+        process.start(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args);
+        CliRun run;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "duvt-cli did not finish";
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.Exit = process.exitCode();
+        run.Out = QString::fromUtf8(process.readAllStandardOutput());
+        run.Err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    const TDuvProgs progs = SamplePrograms();
+    const SendArray::Bytes image = SendArray::ToWire(SendArray::Build(progs));
+    QTemporaryDir dir{QDir::tempPath() + QStringLiteral("/загрузка cli-XXXXXX")};
+    QString document;
+    std::unique_ptr<ControllerSimulator> controller;
+};
+
+QString Listing(const SendArray::Words& words) {
+    QString text;
+    for (const std::string& line : SendArrayListing(words))
+        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())) + '\n';
+    return text;
+}
+
+} // namespace
+
+TEST_F(CliUploadTest, uploadsTheDocumentsImage) {
+    const QString port = ServeController({});
+    const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("-p"), port});
+    EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, QStringLiteral("Передача данных прошла успешно\n"));
+    EXPECT_TRUE(run.Err.isEmpty());
+    EXPECT_EQ(controller->Received(), std::vector<std::uint8_t>(image.begin(), image.end()));
+}
+
+TEST_F(CliUploadTest, differingCopyIsListed) {
+    ControllerSimulator::Options options;
+    options.ChangedByte = 331;
+    const QString port = ServeController(options);
+    const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("--port"), port});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(run.Err, QStringLiteral("duvt-cli: Принятый массив отличается от переданного в 331 "
+                                      "байте из 332\n"));
+    SendArray::Bytes received = image;
+    received[331] = static_cast<std::uint8_t>(~received[331]);
+    EXPECT_EQ(run.Out, Listing(SendArray::FromWire(received)));
+}
+
+TEST_F(CliUploadTest, portThatCannotBeOpenedIsReported) {
+    const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("-p"),
+                            dir.filePath(QStringLiteral("нет порта"))});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(run.Err,
+              QStringLiteral("duvt-cli: Выбранный порт не существует или не может быть открыт\n"));
+    EXPECT_TRUE(run.Out.isEmpty());
+}
+
+TEST_F(CliUploadTest, portIsRequired) {
+    const CliRun run = Run({QStringLiteral("upload"), document});
+    EXPECT_EQ(run.Exit, 2);
+    EXPECT_TRUE(run.Out.isEmpty());
+    EXPECT_FALSE(run.Err.isEmpty());
+}
