@@ -13,8 +13,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 # ---- programs and help
 
-# workspace/ and upload/ may install their own targets as well; a second rule for the same file
-# only copies it again, so these stay the one list of what the package holds.
+# Every install rule of the project is in this file: it is the one list of what the package holds.
 set(DUVT_INSTALLED_PROGRAMS duvt duvt-cli)
 if(TARGET duvt-sim)
     list(APPEND DUVT_INSTALLED_PROGRAMS duvt-sim)
@@ -66,7 +65,6 @@ if(TARGET duvt-sim)
     list(APPEND DUVT_MANUAL_PAGES duvt-sim)
 endif()
 if(DUVT_GZIP)
-    set(DUVT_GZIPPED)
     add_custom_command(
         OUTPUT ${DUVT_PACKAGING_OUT}/changelog.Debian.gz
         COMMAND ${CMAKE_COMMAND} -E make_directory ${DUVT_PACKAGING_OUT}
