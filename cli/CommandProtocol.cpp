@@ -9,10 +9,15 @@
 
 int CommandProtocol(const CliCommand& self, const QStringList& args) {
     const QString output = QStringLiteral("--output");
-    const auto arguments =
-        CliArguments::Parse(self, args, {{QStringLiteral("-o"), output, true}}, 1);
+    const QString pdfOption = QStringLiteral("--pdf");
+    const auto arguments = CliArguments::Parse(
+        self, args, {{QStringLiteral("-o"), output, true}, {QString(), pdfOption, true}}, 1);
     if (!arguments)
         return ExitUsage;
+    if (arguments->Has(output) && arguments->Has(pdfOption)) {
+        CliUsageError(self, QStringLiteral("файл PDF указан дважды"));
+        return ExitUsage;
+    }
     const QString path = arguments->Positional().front();
     const auto doc = CliLoadDocument(path);
     if (!doc)
@@ -21,7 +26,9 @@ int CommandProtocol(const CliCommand& self, const QStringList& args) {
     // The workstation prints the full path it opened the document from.
     const QString fileName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     const QStringList lines = ProtocolLines::Of(doc->Progs, doc->Header, fileName);
-    if (!arguments->Has(output)) {
+    const QString pdf =
+        arguments->Has(pdfOption) ? arguments->Value(pdfOption) : arguments->Value(output);
+    if (!arguments->Has(output) && !arguments->Has(pdfOption)) {
         QString text;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0 && i % ProtocolLines::PageLines == 0)
@@ -31,7 +38,6 @@ int CommandProtocol(const CliCommand& self, const QStringList& args) {
         CliOut(text);
         return ExitSuccess;
     }
-    const QString pdf = arguments->Value(output);
     if (!ProtocolPdf::Write(pdf, lines)) {
         CliError(QStringLiteral("не удаётся записать «%1»").arg(pdf));
         return ExitFailed;

@@ -115,9 +115,12 @@ TEST_F(ProtocolCli, printsTheLinesWithPagesSeparatedByFormFeeds) {
     EXPECT_TRUE(lines[2].endsWith(U("/протоколы пресса/Пресс 12.dv3"))) << lines[2].toStdString();
 }
 
-TEST_F(ProtocolCli, writesThePdfPages) {
+class ProtocolCliPdfOption : public ProtocolCli, public ::testing::WithParamInterface<const char*> {};
+
+// --pdf is the documented name; -o and --output write the same file.
+TEST_P(ProtocolCliPdfOption, writesThePdfPages) {
     const QString pdf = dir + U("/протокол 12.pdf");
-    const CliRun run = RunCli({QStringLiteral("protocol"), doc, QStringLiteral("-o"), pdf});
+    const CliRun run = RunCli({QStringLiteral("protocol"), doc, QString::fromLatin1(GetParam()), pdf});
     ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.isEmpty());
 
@@ -130,6 +133,8 @@ TEST_F(ProtocolCli, writesThePdfPages) {
     EXPECT_TRUE(text.Out.contains(U("ПРОТОКОЛ НАСТРОЙКИ № 12 от")));
     EXPECT_TRUE(text.Out.contains(U("Режим прогрева форматора")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Options, ProtocolCliPdfOption, ::testing::Values("--pdf", "-o", "--output"));
 
 TEST_F(ProtocolCli, unwritableOutputFailsAndSaysSo) {
     const QString pdf = dir + U("/нет папки/протокол.pdf");
@@ -150,6 +155,9 @@ TEST_F(ProtocolCli, wrongCallsAreUsageErrors) {
     for (const QStringList& args :
          {QStringList{QStringLiteral("protocol")},
           QStringList{QStringLiteral("protocol"), doc, QStringLiteral("-o")},
+          QStringList{QStringLiteral("protocol"), doc, QStringLiteral("--pdf")},
+          QStringList{QStringLiteral("protocol"), doc, QStringLiteral("--pdf"), dir + U("/a.pdf"),
+                      QStringLiteral("-o"), dir + U("/b.pdf")},
           QStringList{QStringLiteral("protocol"), doc, doc}}) {
         const CliRun run = RunCli(args);
         EXPECT_EQ(run.Exit, 2) << args.join(QLatin1Char(' ')).toStdString();
@@ -160,5 +168,5 @@ TEST_F(ProtocolCli, wrongCallsAreUsageErrors) {
 TEST_F(ProtocolCli, isListedInTheHelp) {
     const CliRun run = RunCli({QStringLiteral("--help")});
     EXPECT_EQ(run.Exit, 0);
-    EXPECT_TRUE(run.Out.contains(U("duvt-cli protocol ФАЙЛ.dv3 [-o ВЫХОД.pdf]")));
+    EXPECT_TRUE(run.Out.contains(U("duvt-cli protocol ФАЙЛ.dv3 [--pdf ВЫХОД.pdf]")));
 }
