@@ -5,21 +5,6 @@
 
 #include <QSaveFile>
 
-namespace {
-
-// The image as the workstation holds it in memory: low byte of every word first, whatever the
-// machine running this.
-SendArray::Bytes HostOrder(const SendArray::Words& words) {
-    SendArray::Bytes bytes{};
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        bytes[2 * i] = static_cast<std::uint8_t>(words[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<std::uint8_t>(words[i] >> 8);
-    }
-    return bytes;
-}
-
-} // namespace
-
 int CommandImage(const CliCommand& self, const QStringList& args) {
     const QString output = QStringLiteral("--output");
     const QString hostOrder = QStringLiteral("--host-order");
@@ -37,7 +22,7 @@ int CommandImage(const CliCommand& self, const QStringList& args) {
 
     const SendArray::Words words = SendArray::Build(doc->Progs);
     const SendArray::Bytes bytes =
-        arguments->Has(hostOrder) ? HostOrder(words) : SendArray::ToWire(words);
+        arguments->Has(hostOrder) ? SendArray::ToHost(words) : SendArray::ToWire(words);
 
     const QString path = arguments->Value(output);
     QSaveFile file(path);

@@ -2,8 +2,7 @@
 
 namespace SendArray {
 
-Words Build(const TDuvProgs& progs)
-{
+Words Build(const TDuvProgs& progs) {
     Words words;
     words.fill(TMyTime::TimeUndefined);
     std::size_t w = 0;
@@ -26,8 +25,7 @@ Words Build(const TDuvProgs& progs)
     return words;
 }
 
-Bytes ToWire(const Words& words)
-{
+Bytes ToWire(const Words& words) {
     Bytes bytes;
     for (std::size_t i = 0; i < words.size(); ++i) {
         bytes[2 * i] = static_cast<std::uint8_t>(words[i] >> 8);
@@ -36,11 +34,26 @@ Bytes ToWire(const Words& words)
     return bytes;
 }
 
-Words FromWire(const Bytes& bytes)
-{
+Words FromWire(const Bytes& bytes) {
     Words words;
     for (std::size_t i = 0; i < words.size(); ++i)
         words[i] = static_cast<std::uint16_t>((bytes[2 * i] << 8) | bytes[2 * i + 1]);
+    return words;
+}
+
+Bytes ToHost(const Words& words) {
+    Bytes bytes;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        bytes[2 * i] = static_cast<std::uint8_t>(words[i] & 0xFF);
+        bytes[2 * i + 1] = static_cast<std::uint8_t>(words[i] >> 8);
+    }
+    return bytes;
+}
+
+Words FromHost(const Bytes& bytes) {
+    Words words;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = static_cast<std::uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
     return words;
 }
 

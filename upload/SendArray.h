@@ -21,4 +21,8 @@ Words Build(const TDuvProgs& progs);
 // High byte of every word first, as the bytes go down the line.
 Bytes ToWire(const Words& words);
 Words FromWire(const Bytes& bytes);
+// Low byte of every word first, as the workstation holds the image in memory, whatever the
+// machine running this.
+Bytes ToHost(const Words& words);
+Words FromHost(const Bytes& bytes);
 } // namespace SendArray

@@ -13,16 +13,6 @@ namespace {
 
 constexpr std::uint16_t Unset = TMyTime::TimeUndefined;
 
-// The image as the workstation holds it in memory: low byte of every word first.
-SendArray::Bytes HostBytes(const SendArray::Words& words) {
-    SendArray::Bytes bytes{};
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        bytes[2 * i] = static_cast<std::uint8_t>(words[i] & 0xFF);
-        bytes[2 * i + 1] = static_cast<std::uint8_t>(words[i] >> 8);
-    }
-    return bytes;
-}
-
 // Puts an operation into a slot of a program.
 void PutOp(TDuvProgs& progs, int prog, int slot, int channel, std::uint16_t on, std::uint16_t off) {
     TDuvRec& op = progs.Prog(prog).Op(slot);
@@ -54,7 +44,7 @@ TEST_P(SendArrayBuild, placesEveryWordWhereTheControllerReadsIt) {
 
     const SendArray::Words words = SendArray::Build(doc.Progs);
     const SendArray::Bytes wire = SendArray::ToWire(words);
-    const SendArray::Bytes host = HostBytes(words);
+    const SendArray::Bytes host = SendArray::ToHost(words);
     for (int w = 0; w < SendArray::WordCount; ++w) {
         const auto found = c.Words.find(w);
         const std::uint16_t expected = found == c.Words.end() ? Unset : found->second;
@@ -160,7 +150,7 @@ TEST(SendArrayBytes, exampleOperationInMainAndPreheating) {
     PutOp(progs, 1, 0, 5, TMyTime::StateOn, TMyTime::StateOff);
     const SendArray::Words words = SendArray::Build(progs);
     const SendArray::Bytes wire = SendArray::ToWire(words);
-    const SendArray::Bytes host = HostBytes(words);
+    const SendArray::Bytes host = SendArray::ToHost(words);
 
     EXPECT_EQ((std::array<int, 4>{wire[16], wire[17], wire[18], wire[19]}),
               (std::array<int, 4>{0x00, 0x78, 0x00, 0xB5}));
@@ -183,6 +173,40 @@ TEST(SendArrayWire, highByteGoesFirst) {
     EXPECT_EQ(wire[330], 0xAB);
     EXPECT_EQ(wire[331], 0xCD);
     EXPECT_EQ(SendArray::FromWire(wire), words);
+}
+
+TEST(SendArrayHost, lowByteGoesFirst) {
+    SendArray::Words words;
+    words.fill(0);
+    words[0] = 0x1234;
+    words[165] = 0xABCD;
+    const SendArray::Bytes host = SendArray::ToHost(words);
+    EXPECT_EQ(host[0], 0x34);
+    EXPECT_EQ(host[1], 0x12);
+    EXPECT_EQ(host[330], 0xCD);
+    EXPECT_EQ(host[331], 0xAB);
+    EXPECT_EQ(SendArray::FromHost(host), words);
+}
+
+TEST(SendArrayHost, isTheWireImageWithTheBytesOfEachWordSwapped) {
+    SendArray::Words words;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = static_cast<std::uint16_t>(i * 0x0193 + 0x8001); // both bytes vary
+    const SendArray::Bytes wire = SendArray::ToWire(words);
+    const SendArray::Bytes host = SendArray::ToHost(words);
+    for (int w = 0; w < SendArray::WordCount; ++w) {
+        EXPECT_EQ(host[2 * w], wire[2 * w + 1]) << "word " << w;
+        EXPECT_EQ(host[2 * w + 1], wire[2 * w]) << "word " << w;
+    }
+    EXPECT_EQ(SendArray::FromHost(host), words);
+
+    // The same bytes read in the other order give each word with its bytes swapped.
+    SendArray::Bytes bytes;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(255 - i);
+    EXPECT_EQ(SendArray::ToHost(SendArray::FromHost(bytes)), bytes);
+    EXPECT_EQ(SendArray::FromHost(bytes)[0], 0xFEFF);
+    EXPECT_EQ(SendArray::FromWire(bytes)[0], 0xFFFE);
 }
 
 TEST(SendArrayWire, roundTripKeepsEveryWordAndEveryByte) {
