@@ -13,6 +13,12 @@ if(TARGET duvt_simulator)
         SOURCES TSendFormTest.cpp UploadTestSupport.h
         LIBS duvt_sendform duvt_simulator)
 endif()
+# The upload from the main window, with its settings file: the whole workstation.
+if(TARGET duvt_simulator AND TARGET duvt_workspace)
+    duvt_add_test(test_upload_mainwindow GUI
+        SOURCES MainWindowUploadTest.cpp UploadTestSupport.h
+        LIBS duvt_workspace duvt_simulator)
+endif()
 if(TARGET duvt_simulator AND TARGET duvt-cli)
     duvt_add_test(test_cli_upload
         SOURCES CliUploadTest.cpp UploadTestSupport.h
