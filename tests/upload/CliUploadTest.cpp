@@ -73,7 +73,8 @@ TEST_F(CliUploadTest, uploadsTheDocumentsImage) {
     const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("-p"), port});
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
     EXPECT_EQ(run.Out, QStringLiteral("Передача данных прошла успешно\n"));
-    EXPECT_EQ(run.Err, QStringLiteral("Связь с прибором...\nПередача 332 байт...\nПриём копии...\n"));
+    EXPECT_EQ(run.Err,
+              QStringLiteral("Связь с прибором...\nПередача 332 байт...\nПриём копии...\n"));
     EXPECT_EQ(controller->Received(), std::vector<std::uint8_t>(image.begin(), image.end()));
 }
 
@@ -84,12 +85,78 @@ TEST_F(CliUploadTest, differingCopyIsListed) {
     const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("--port"), port});
     EXPECT_EQ(run.Exit, 1);
     EXPECT_TRUE(run.Err.endsWith(QStringLiteral("duvt-cli: Принятый массив отличается от "
-                                                 "переданного в 331 байте из 332\n")))
+                                                "переданного в 331 байте из 332\n")))
         << run.Err.toStdString();
     SendArray::Bytes received = image;
     received[331] = static_cast<std::uint8_t>(~received[331]);
     EXPECT_EQ(run.Out, Listing(SendArray::FromWire(received)));
 }
+
+struct CliOutcome {
+    const char* name;
+    ControllerSimulator::Options options;
+    const char* err; // all of standard error: progress, then the outcome
+    int listed;      // bytes of the image in the listed copy; -1: nothing listed
+    int changed;     // byte of the listed copy inverted; -1: none
+};
+
+void PrintTo(const CliOutcome& c, std::ostream* os) {
+    *os << c.name;
+}
+
+ControllerSimulator::Options With(void (*change)(ControllerSimulator::Options&)) {
+    ControllerSimulator::Options options;
+    change(options);
+    return options;
+}
+
+class CliUploadOutcome : public CliUploadTest, public ::testing::WithParamInterface<CliOutcome> {};
+
+// Every outcome says what happened on standard error after the phases it reached; a copy that is
+// not the image is listed on standard output, bytes that never came as zeros.
+TEST_P(CliUploadOutcome, isReportedWithTheCopyListed) {
+    const CliOutcome& c = GetParam();
+    const QString port = ServeController(c.options);
+    const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("-p"), port});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(run.Err, QString::fromUtf8(c.err));
+    if (c.listed < 0) {
+        EXPECT_TRUE(run.Out.isEmpty()) << run.Out.toStdString();
+        return;
+    }
+    SendArray::Bytes copy{};
+    for (int i = 0; i < c.listed; ++i)
+        copy[i] = i == c.changed ? static_cast<std::uint8_t>(~image[i]) : image[i];
+    EXPECT_EQ(run.Out, Listing(SendArray::FromWire(copy)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, CliUploadOutcome,
+    ::testing::Values(
+        // the controller never answers: nothing of the image goes out
+        CliOutcome{"silent", With([](auto& o) { o.Silent = true; }),
+                   "Связь с прибором...\nduvt-cli: Нет связи с прибором\n", -1, -1},
+        // nothing comes back: every word of the listing is zero
+        CliOutcome{"nothingBack", With([](auto& o) { o.ReturnCount = 0; }),
+                   "Связь с прибором...\nПередача 332 байт...\nПриём копии...\nduvt-cli: "
+                   "Принятые данные отличаются от переданных в 0 байте из 332\n",
+                   0, -1},
+        // the copy stops after 100 bytes
+        CliOutcome{"shortCopy", With([](auto& o) { o.ReturnCount = 100; }),
+                   "Связь с прибором...\nПередача 332 байт...\nПриём копии...\nduvt-cli: "
+                   "Принятые данные отличаются от переданных в 100 байте из 332\n",
+                   100, -1},
+        // the first byte differs
+        CliOutcome{"firstByte", With([](auto& o) { o.ChangedByte = 0; }),
+                   "Связь с прибором...\nПередача 332 байт...\nПриём копии...\nduvt-cli: "
+                   "Принятый массив отличается от переданного в 0 байте из 332\n",
+                   332, 0},
+        // the line is cut halfway through the image: no copy, and never a success
+        CliOutcome{"hangUp", With([](auto& o) { o.HangUpAfter = 166; }),
+                   "Связь с прибором...\nПередача 332 байт...\nПриём копии...\nduvt-cli: "
+                   "Принятый массив отличается от переданного в 0 байте из 332\n",
+                   0, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CliUploadTest, portThatCannotBeOpenedIsReported) {
     const CliRun run = Run({QStringLiteral("upload"), document, QStringLiteral("-p"),
