@@ -26,8 +26,11 @@ struct CliRun {
     QString Err;
 };
 
-CliRun RunProgram(const QString& program, const QStringList& args) {
+CliRun RunProgram(const QString& program, const QStringList& args,
+                  const QString& workingDirectory = QString()) {
     QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
     process.start(program, args);
     CliRun run;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
@@ -42,8 +45,8 @@ CliRun RunProgram(const QString& program, const QStringList& args) {
     return run;
 }
 
-CliRun RunCli(const QStringList& args) {
-    return RunProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args);
+CliRun RunCli(const QStringList& args, const QString& workingDirectory = QString()) {
+    return RunProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args, workingDirectory);
 }
 
 // A two-page protocol: a full main program, emergency 1.1 with a zone, a preheating operation.
@@ -115,12 +118,29 @@ TEST_F(ProtocolCli, printsTheLinesWithPagesSeparatedByFormFeeds) {
     EXPECT_TRUE(lines[2].endsWith(U("/протоколы пресса/Пресс 12.dv3"))) << lines[2].toStdString();
 }
 
-class ProtocolCliPdfOption : public ProtocolCli, public ::testing::WithParamInterface<const char*> {};
+// A document named relative to the working folder is printed under its full path, as the
+// workstation prints the path it opened.
+TEST_F(ProtocolCli, relativeDocumentNameIsPrintedAsTheFullPath) {
+    const CliRun run = RunCli({QStringLiteral("protocol"), U("Пресс 12.DV3")}, dir);
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    const QString full = QFileInfo(doc).absoluteFilePath();
+    ASSERT_TRUE(QFileInfo(full).isAbsolute());
+    QString lowered = full;
+    for (QChar& c : lowered) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = c.toLower();
+    }
+    EXPECT_EQ(run.Out.split(QLatin1Char('\n')).value(2), U("Имя файла: ") + lowered);
+}
+
+class ProtocolCliPdfOption : public ProtocolCli,
+                             public ::testing::WithParamInterface<const char*> {};
 
 // --pdf is the documented name; -o and --output write the same file.
 TEST_P(ProtocolCliPdfOption, writesThePdfPages) {
     const QString pdf = dir + U("/протокол 12.pdf");
-    const CliRun run = RunCli({QStringLiteral("protocol"), doc, QString::fromLatin1(GetParam()), pdf});
+    const CliRun run =
+        RunCli({QStringLiteral("protocol"), doc, QString::fromLatin1(GetParam()), pdf});
     ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.isEmpty());
 
@@ -134,7 +154,8 @@ TEST_P(ProtocolCliPdfOption, writesThePdfPages) {
     EXPECT_TRUE(text.Out.contains(U("Режим прогрева форматора")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, ProtocolCliPdfOption, ::testing::Values("--pdf", "-o", "--output"));
+INSTANTIATE_TEST_SUITE_P(Options, ProtocolCliPdfOption,
+                         ::testing::Values("--pdf", "-o", "--output"));
 
 TEST_F(ProtocolCli, unwritableOutputFailsAndSaysSo) {
     const QString pdf = dir + U("/нет папки/протокол.pdf");
