@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -62,7 +64,10 @@ class MainWindowUpload : public ::testing::Test {
     TMainForm& Start() {
         main = std::make_unique<TMainForm>();
         main->SendForm->TransferTiming = TolerantTiming();
-        main->AskOpenFileName = [this] { return document; };
+        main->AskOpenFileName = [this] {
+            ++openAsked;
+            return document;
+        };
         main->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         main->FileOpen1->trigger();
@@ -94,6 +99,7 @@ class MainWindowUpload : public ::testing::Test {
     std::unique_ptr<TMainForm> main;
     std::unique_ptr<ControllerSimulator> controller;
     std::vector<Messages::Shown> shown;
+    int openAsked = 0;
 };
 
 } // namespace
@@ -177,4 +183,35 @@ TEST_F(MainWindowUpload, controllerGetsTheOpenDocumentAndADifferingCopyOpensTheV
     main.VarForm->close();
     main.Vars1->trigger();
     EXPECT_EQ(main.SendArray, SendArray::Build(main.Progs));
+}
+
+TEST_F(MainWindowUpload, nothingElseStartsWhileTheTransferRuns) {
+    const QString port = ServeController();
+    TMainForm& main = Start();
+    ASSERT_EQ(openAsked, 1);
+    main.Send1->trigger();
+    TypePort(*main.SendForm, port);
+    bool tried = false;
+    QTimer::singleShot(20, &main, [&] {
+        ASSERT_TRUE(main.SendForm->Transferring());
+        // "Открыть" from the tool bar or by its keys, and leaving the workstation, are all
+        // held back.
+        QWidget* openButton = main.ToolBar1->widgetForAction(main.FileOpen1);
+        ASSERT_NE(openButton, nullptr);
+        QTest::mouseClick(openButton, Qt::LeftButton);
+        main.activateWindow();
+        QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
+        main.close();
+        tried = true;
+    });
+    QTest::mouseClick(main.SendForm->BitBtn1, Qt::LeftButton);
+    EXPECT_TRUE(tried);
+    EXPECT_EQ(openAsked, 1);
+    EXPECT_TRUE(main.isVisible());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Text, QStringLiteral("Передача данных прошла успешно"));
+
+    // Afterwards the same keys work again.
+    QTest::keyClick(&main, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(openAsked, 2);
 }
