@@ -1,12 +1,14 @@
 #include "TSendForm.h"
 #include "ControllerSimulator.h"
 #include "Messages.h"
+#include "SendArrayListing.h"
 #include "TVarForm.h"
 #include "UploadTestSupport.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -242,6 +244,13 @@ TEST_P(DialogOutcomes, receivedImageIsShownWhenItDiffers) {
     for (int i = 0; i < c.returned; ++i)
         received[i] = i == c.changed ? static_cast<std::uint8_t>(~image[i]) : image[i];
     EXPECT_EQ(sendArray, SendArray::FromWire(received)); // host order, as the viewer lists it
+    // The viewer lists the copy; bytes that never came read as zeros.
+    QStringList listing;
+    for (const std::string& line : SendArrayListing(SendArray::FromWire(received)))
+        listing << QString::fromStdString(line);
+    EXPECT_EQ(viewer.Memo->toPlainText(), listing.join(QLatin1Char('\n')));
+    if (c.returned == 0)
+        EXPECT_EQ(listing.value(1), QStringLiteral("0000 0000  ").repeated(8));
     EXPECT_EQ(form.p_bar->value(), 0);
 }
 
