@@ -171,6 +171,20 @@ TEST(UploadTransferScript, lineClaimingBytesThatNeverComeIsLeftBehind) {
     EXPECT_EQ(std::count(readBack, line.Calls.end(), "read"), UploadTransfer::MaxReadBackReads);
 }
 
+TEST(UploadTransferScript, completeCopyFollowedByAnEmptyReadIsStillJudged) {
+    // After the whole copy the line says more is waiting, then delivers nothing: the copy is
+    // complete, so it is compared rather than reported as stopping short at its end.
+    ScriptedLine line;
+    line.Controller = Controller([](ScriptedLine& l, const std::vector<std::uint8_t>& image) {
+        for (std::uint8_t byte : image)
+            l.Queue(byte);
+        l.WaitingReport = 1;
+    });
+    const UploadOutcome outcome = UploadTransfer(line).Run(SamplePrograms(), QStringLiteral("x"));
+    EXPECT_EQ(outcome.Result, Kind::Success);
+    EXPECT_EQ(outcome.Position, SendArray::ByteCount);
+}
+
 TEST(UploadTransferScript, progressIsReportedPerPhase) {
     ScriptedLine line;
     line.Controller = Controller([](ScriptedLine& l, const std::vector<std::uint8_t>& image) {
