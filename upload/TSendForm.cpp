@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -73,6 +74,14 @@ TSendForm::TSendForm(const TDuvProgs& progs, SendArray::Words& sendArray, QStrin
     setWindowTitle(QStringLiteral("Загрузка данных в КРЖ"));
     setModal(false);
     setFixedSize(ClientWidth, ClientHeight);
+    // The form is laid out in pixels for a narrow font 11 pixels high; a larger or wider font
+    // would cut the longest instruction at the window's edge. Where none of these is installed
+    // the default family stays, at that height.
+    QFont formFont = font();
+    formFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                          QStringLiteral("Liberation Sans")});
+    formFont.setPixelSize(11);
+    setFont(formFont);
 
     Label2 =
         MakeLabel(this, "Label2", QStringLiteral("1. Проверьте соединение с прибором"), Margin, 12);

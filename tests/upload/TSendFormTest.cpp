@@ -79,6 +79,9 @@ TEST_F(SendFormTest, looksAsDesigned) {
         auto* label = form.findChild<QLabel*>(QString::fromLatin1(name));
         ASSERT_NE(label, nullptr) << name;
         EXPECT_EQ(label->text(), QString::fromUtf8(text));
+        // Seen whole, inside the window.
+        EXPECT_LE(label->sizeHint().width(), label->width()) << name;
+        EXPECT_LE(label->geometry().right(), form.width()) << name;
     }
     EXPECT_GT(form.Label5->x(), form.Label3->x()); // indented under its first line
 
