@@ -299,6 +299,21 @@ TEST_F(SendFormTest, portThatCannotBeOpenedIsReported) {
     EXPECT_EQ(sendArray, built); // rebuilt all the same
 }
 
+TEST_F(SendFormTest, enterAfterTypingThePortStartsTheTransfer) {
+    ServeController({});
+    const QString port = portName;
+    portName = QStringLiteral("COM1");
+    OpenDialog();
+    form.ComboBox1->lineEdit()->setFocus();
+    form.ComboBox1->lineEdit()->clear();
+    TypeText(form.ComboBox1->lineEdit(), port);
+    QTest::keyClick(form.ComboBox1->lineEdit(), Qt::Key_Return);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Text, QStringLiteral("Передача данных прошла успешно"));
+    EXPECT_EQ(form.ComboBox1->currentText(), port);
+    EXPECT_EQ(form.ComboBox1->findText(port), -1); // used, not collected into the list
+}
+
 TEST_F(SendFormTest, enterStartsTheTransfer) {
     ServeController({});
     OpenDialog();
