@@ -13,6 +13,7 @@ add_library(duvt_workspace STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/TAboutBox.cpp ${CMAKE_CURRENT_SOURCE_DIR}/TAboutBox.h
     ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.cpp ${CMAKE_CURRENT_SOURCE_DIR}/TMainForm.h
     ${CMAKE_CURRENT_SOURCE_DIR}/TMDIChild.cpp ${CMAKE_CURRENT_SOURCE_DIR}/TMDIChild.h
+    ${CMAKE_CURRENT_SOURCE_DIR}/Startup.cpp ${CMAKE_CURRENT_SOURCE_DIR}/Startup.h
     ${CMAKE_CURRENT_SOURCE_DIR}/ToolIcons.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ToolIcons.h
 )
 target_include_directories(duvt_workspace PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,23 +1,14 @@
+#include "Startup.h"
 #include "TMainForm.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMetaObject>
 #include <QScreen>
 #include <QStringList>
-#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("duvt"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ДУВ Технолога"));
-
-    // Qt's own texts (dialog buttons, file dialogs) in Russian like the rest of the program.
-    QTranslator qtbase;
-    if (qtbase.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtbase);
+    Startup::PrepareApplication(app);
 
     // The main window creates the other forms in start-up order (TMainForm::CreateForms).
     TMainForm MainForm;
