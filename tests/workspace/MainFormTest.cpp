@@ -692,7 +692,27 @@ TEST_F(MainForm, variablesShowTheSendArrayOfTheProgramSet) {
     EXPECT_EQ(main.SendArray, SendArray::Build(main.Progs));
     EXPECT_TRUE(main.VarForm->isVisible());
     EXPECT_EQ(main.VarForm->windowTitle(), U("Переменные"));
-    EXPECT_FALSE(main.VarForm->Memo->toPlainText().isEmpty());
+    // An empty line, two lines and an empty one per program block, then the zones: 17 lines.
+    const QStringList lines = main.VarForm->Memo->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 17);
+    const auto entry = [&main](int word) {
+        return QStringLiteral("%1 %2  ")
+            .arg(main.SendArray[word], 4, 16, QLatin1Char('0'))
+            .arg(main.SendArray[word + 1], 4, 16, QLatin1Char('0'))
+            .toUpper();
+    };
+    for (int block = 0; block < 5; ++block) {
+        EXPECT_TRUE(lines[3 * block].isEmpty()) << block;
+        for (int half = 0; half < 2; ++half) {
+            QString expected;
+            for (int channel = 0; channel < 8; ++channel)
+                expected += entry(32 * block + 16 * half + 2 * channel);
+            EXPECT_EQ(lines[3 * block + 1 + half], expected) << block << " " << half;
+        }
+    }
+    EXPECT_TRUE(lines[15].isEmpty());
+    EXPECT_EQ(lines[16], entry(160) + entry(162) + entry(164));
+    EXPECT_EQ(lines[16], U("00B4 00F0  FFFF FFFF  012C FFFF  ")); // 1.2 has no zone
 }
 
 TEST_F(MainForm, sendWarnsAboutUndefinedZonesFirst) {
