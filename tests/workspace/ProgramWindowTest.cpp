@@ -418,6 +418,30 @@ TEST_F(ProgramWindow, zoneDeletionClearsSavesAndClosesTheProgram) {
     EXPECT_FALSE(main.FileSave1->isEnabled());
 }
 
+TEST_F(ProgramWindow, zoneDeletionRefusedKeepsTheProgramAndItsFile) {
+    TMainForm& main = Start();
+    const QString path = CopyOfData("twelve-channel.dv3");
+    OpenDocument(path);
+    const std::string before = FileBytes(path);
+    Window(2)->PropertyItem->trigger();
+    TZoneForm& zone = *main.ZoneForm;
+    Answer({Answer::No});
+    QTest::mouseClick(zone.DefinedBox, Qt::LeftButton);
+
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0].Text, U("Вы действительно хотите удалить аварийную программу?"));
+    EXPECT_TRUE(zone.isVisible());
+    EXPECT_TRUE(zone.DefinedBox->isChecked());
+    QTest::mouseClick(zone.BitBtn1, Qt::LeftButton); // and then cancelled
+    EXPECT_FALSE(zone.isVisible());
+    ASSERT_NE(Window(2), nullptr);
+    EXPECT_EQ(Window(2)->Changed, 0);
+    EXPECT_EQ(main.Progs.Prog(2).Defined, 1);
+    EXPECT_EQ(main.Progs.Prog(2).Op(0).Channel, 5);
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_FALSE(main.FileSave1->isEnabled());
+}
+
 TEST_F(ProgramWindow, zoneDeletionWhoseSaveFailsStaysUnsaved) {
     TMainForm& main = Start();
     OpenDocument(CopyOfData("twelve-channel.dv3"));
@@ -495,6 +519,72 @@ TEST_F(ProgramWindow, cyclogramClosesWhenAnotherProgramWindowIsActivated) {
     EXPECT_TRUE(main.Insert1->isEnabled());
     EXPECT_FALSE(main.FileSave1->isEnabled());
 }
+
+namespace {
+struct CyclogramSave {
+    bool launcherChanged; // the program window the cyclogram is opened from has unsaved changes
+    bool otherChanged;    // another program window has unsaved changes
+    bool byFocus;         // closed by activating another program window, else by its OK button
+    bool saveAfter;       // FileSave1 once the cyclogram has closed
+};
+
+inline void PrintTo(const CyclogramSave& c, std::ostream* os) {
+    *os << (c.launcherChanged ? "changed launcher, " : "unchanged launcher, ")
+        << (c.otherChanged ? "changed other, " : "unchanged other, ")
+        << (c.byFocus ? "closed by focus" : "closed by OK");
+}
+} // namespace
+
+class ProgramWindowCyclogram : public WorkspaceTest,
+                               public ::testing::WithParamInterface<CyclogramSave> {};
+
+TEST_P(ProgramWindowCyclogram, closingGivesSavingBackAsTheDocumentNeedsIt) {
+    TMainForm& main = Start();
+    const CyclogramSave& c = GetParam();
+    OpenDocument(CopyOfData("twelve-channel.dv3"));
+    if (c.otherChanged)
+        Window(3)->MarkChanged();
+    if (c.launcherChanged)
+        Window(0)->MarkChanged();
+    ASSERT_EQ(main.FileSave1->isEnabled(), c.launcherChanged || c.otherChanged);
+    main.WorkModeItem->trigger();
+    main.Cyclogramm1->trigger();
+    TCyclForm& cyclogram = *main.CyclForm;
+    ASSERT_TRUE(cyclogram.isVisible());
+    EXPECT_EQ(cyclogram.ChildModified, c.launcherChanged);
+    for (QAction* action : {main.FileSave1, main.Insert1, main.InsertItem, main.Edit1, main.Erase1,
+                            main.Send1, main.Cyclogramm1})
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    // The commands that change nothing of a program stay.
+    for (QAction* action : {main.Vars1, main.FilePrint1, main.SetupItem})
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+
+    if (c.byFocus) {
+        ASSERT_TRUE(ShowActive(main));
+        main.N18->trigger();
+    } else {
+        QTest::mouseClick(cyclogram.BitBtn1, Qt::LeftButton);
+    }
+    QTRY_VERIFY(!cyclogram.isVisible());
+    EXPECT_FALSE(cyclogram.Opened);
+    for (QAction* action :
+         {main.Insert1, main.InsertItem, main.Edit1, main.Erase1, main.Send1, main.Cyclogramm1})
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    EXPECT_EQ(main.FileSave1->isEnabled(), c.saveAfter);
+    EXPECT_EQ(Window(0)->Changed, c.launcherChanged ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Launchers, ProgramWindowCyclogram,
+    ::testing::Values(
+        // Nothing unsaved anywhere: saving stays off.
+        CyclogramSave{false, false, false, false}, CyclogramSave{false, false, true, false},
+        // The launcher's own changes keep saving possible.
+        CyclogramSave{true, false, false, true}, CyclogramSave{true, false, true, true},
+        // Another window's unsaved changes do too, although the launcher has none.
+        CyclogramSave{false, true, false, true}, CyclogramSave{false, true, true, true},
+        // Both.
+        CyclogramSave{true, true, true, true}));
 
 TEST_F(ProgramWindow, popupMenuOffersZoneAndClose) {
     Start();
