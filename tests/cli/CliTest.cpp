@@ -3,10 +3,10 @@
 #include "DocumentFile.h"
 #include "SendArray.h"
 #include "SendArrayListing.h"
+#include "ProcessRun.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,30 +14,6 @@
 #include <functional>
 
 namespace {
-
-struct CliRun {
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.setProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"));
-    process.setArguments(args);
-    process.start();
-    CliRun run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "duvt-cli did not finish: " << process.errorString().toStdString();
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.Exit = process.exitCode();
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 void PutOp(TDuvProg& prog, int slot, int channel, std::uint16_t on, std::uint16_t off) {
     prog.Op(slot).Channel = channel;

@@ -3,12 +3,12 @@
 #include "CyclogramTestPrograms.h"
 
 #include "DocumentFile.h"
+#include "ProcessRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,30 +16,6 @@
 namespace CP = CyclogramPainter;
 
 namespace {
-
-struct CliRun {
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.setProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"));
-    process.setArguments(args);
-    process.start();
-    CliRun run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "duvt-cli did not finish: " << process.errorString().toStdString();
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.Exit = process.exitCode();
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // Main program: the example chart; emergency 1.2: one operation over the whole axis.
 TDuvDocument Document() {

@@ -3,12 +3,12 @@
 
 #include "Cp1251Literal.h"
 #include "DocumentFile.h"
+#include "ProcessRun.h"
 #include "QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -18,35 +18,6 @@ namespace {
 
 QString U(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-struct CliRun {
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
-
-CliRun RunProgram(const QString& program, const QStringList& args,
-                  const QString& workingDirectory = QString()) {
-    QProcess process;
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(program, args);
-    CliRun run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << program.toStdString() << " did not finish";
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.Exit = process.exitCode();
-    run.Out = QString::fromUtf8(process.readAllStandardOutput());
-    run.Err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-CliRun RunCli(const QStringList& args, const QString& workingDirectory = QString()) {
-    return RunProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args, workingDirectory);
 }
 
 // A two-page protocol: a full main program, emergency 1.1 with a zone, a preheating operation.

@@ -1,21 +1,16 @@
 // duvt-cli upload run as the user runs it, a separate process, against the simulated controller.
 #include "ControllerSimulator.h"
 #include "DocumentFile.h"
+#include "ProcessRun.h"
 #include "SendArrayListing.h"
 #include "UploadTestSupport.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun {
-    int Exit = -1;
-    QString Out;
-    QString Err;
-};
 
 class CliUploadTest : public ::testing::Test {
   protected:
@@ -36,21 +31,7 @@ class CliUploadTest : public ::testing::Test {
         return QString::fromStdString(controller->SlavePath());
     }
 
-    static CliRun Run(const QStringList& args) {
-        QProcess process;
-        process.start(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args);
-        CliRun run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-            ADD_FAILURE() << "duvt-cli did not finish";
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.Exit = process.exitCode();
-        run.Out = QString::fromUtf8(process.readAllStandardOutput());
-        run.Err = QString::fromUtf8(process.readAllStandardError());
-        return run;
-    }
+    static CliRun Run(const QStringList& args) { return RunCli(args); }
 
     const TDuvProgs progs = SamplePrograms();
     const SendArray::Bytes image = SendArray::ToWire(SendArray::Build(progs));
