@@ -10,4 +10,4 @@ add_library(duvt_cyclform STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/TCyclPaintBox.cpp ${CMAKE_CURRENT_SOURCE_DIR}/TCyclPaintBox.h
 )
 target_include_directories(duvt_cyclform PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(duvt_cyclform PUBLIC duvt_cyclogram Qt6::Widgets)
+target_link_libraries(duvt_cyclform PUBLIC duvt_cyclogram duvt_messages Qt6::Widgets)

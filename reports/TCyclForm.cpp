@@ -1,5 +1,7 @@
 #include "TCyclForm.h"
 
+#include "WindowPlacement.h"
+
 #include "CyclogramPainter.h"
 #include "TCyclPaintBox.h"
 
@@ -117,7 +119,7 @@ void TCyclForm::FormShow() {
         Ch[k]->setText(rows[k].Channel);
         Ch[k]->adjustSize();
     }
-    CentreOnScreen();
+    CentreOnScreen(*this);
     shown_ = true;
     Q_EMIT Shown();
 }
@@ -146,11 +148,3 @@ void TCyclForm::PaintBoxPaint(QPainter& painter) {
                    PaintBox->width());
 }
 
-void TCyclForm::CentreOnScreen() {
-    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(where->availableGeometry().center());
-    move(frame.topLeft());
-}

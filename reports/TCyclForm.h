@@ -51,7 +51,6 @@ class TCyclForm : public QDialog {
     void FormDeactivate();
     void BitBtn1Click();
     void PaintBoxPaint(QPainter& painter);
-    void CentreOnScreen();
 
     const TDuvProgs& progs_;
     bool shown_ = false; // between FormShow and FormClose, so each show is closed once

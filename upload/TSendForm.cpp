@@ -1,5 +1,7 @@
 #include "TSendForm.h"
 
+#include "WindowPlacement.h"
+
 #include "Messages.h"
 #include "PortNames.h"
 #include "SerialPortLine.h"
@@ -157,7 +159,7 @@ bool TSendForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TSendForm::FormShow() {
     if (!shownOnce_) {
-        CentreOnScreen();
+        CentreOnScreen(*this);
         shownOnce_ = true;
     }
     BitBtn1->setFocus();
@@ -227,11 +229,3 @@ void TSendForm::Report(const UploadOutcome& outcome) {
     }
 }
 
-void TSendForm::CentreOnScreen() {
-    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(where->availableGeometry().center());
-    move(frame.topLeft());
-}

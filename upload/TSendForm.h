@@ -52,7 +52,6 @@ class TSendForm : public QDialog {
     void BitBtn1Click();
     void BitBtn2Click();
     void Report(const UploadOutcome& outcome);
-    void CentreOnScreen();
 
     const TDuvProgs& progs_;
     SendArray::Words& sendArray_;

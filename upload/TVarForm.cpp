@@ -1,5 +1,7 @@
 #include "TVarForm.h"
 
+#include "WindowPlacement.h"
+
 #include "SendArrayListing.h"
 
 #include <QFont>
@@ -60,7 +62,7 @@ void TVarForm::ShowArray(const SendArray::Words& words, const QString& caption) 
     setWindowTitle(caption);
     if (!isVisible()) {
         FillMemo(words);
-        CentreOnScreen();
+        CentreOnScreen(*this);
     }
     show();
     raise();
@@ -72,15 +74,6 @@ void TVarForm::FillMemo(const SendArray::Words& words) {
     for (const std::string& line : SendArrayListing(words))
         lines << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
     Memo->setPlainText(lines.join(QLatin1Char('\n')));
-}
-
-void TVarForm::CentreOnScreen() {
-    QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(where->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void TVarForm::BitBtn1Click() {

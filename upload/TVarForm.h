@@ -24,6 +24,5 @@ class TVarForm : public QDialog {
 
   private:
     void FillMemo(const SendArray::Words& words);
-    void CentreOnScreen();
     void BitBtn1Click();
 };
