@@ -554,8 +554,15 @@ bool TMainForm::WriteDocument(const QString& path) {
 }
 
 QString TMainForm::ChooseOpenFileName() {
-    return QFileDialog::getOpenFileName(this, QString(), QString(), DocumentFilter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    QFileDialog dialog(this, QString(), QString(), DocumentFilter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // A name typed without its extension opens the document of that name.
+    dialog.setDefaultSuffix(QStringLiteral("dv3"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 QString TMainForm::ChooseSaveFileName() {

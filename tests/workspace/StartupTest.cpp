@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -23,22 +24,40 @@ QString WithoutMnemonic(QString text) {
 }
 
 // Runs `inspect` on the modal dialog that `open` brings up, once it is shown; `inspect` closes it.
+// A modal window still up afterwards (the dialog itself, or a warning it raised) is a failure and
+// is closed, so that `open` returns.
 template <typename Dialog>
 bool InspectModal(const std::function<void()>& open, const std::function<void(Dialog&)>& inspect) {
     bool seen = false;
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [&seen, timer, inspect] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
+    bool inspected = false;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&seen, &inspected, inspect] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
             return;
-        timer->stop();
+        if (inspected) {
+            const auto* label = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ADD_FAILURE() << "left open: " << modal->metaObject()->className() << " "
+                          << (label ? label->text().toStdString() : std::string());
+            modal->close();
+            return;
+        }
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (!dialog || seen)
+            return;
         seen = true;
-        inspect(*dialog);
+        // Queued, so that a box the dialog raises meanwhile does not stop this timer.
+        QMetaObject::invokeMethod(
+            dialog,
+            [dialog, inspect, &inspected] {
+                inspected = true;
+                inspect(*dialog);
+            },
+            Qt::QueuedConnection);
     });
-    timer->start();
+    timer.start();
     open();
-    delete timer;
     return seen;
 }
 
@@ -136,13 +155,14 @@ class RealFileDialogs : public WorkspaceTest {
     }
 
     // Checks the dialog the action brings up, then cancels it.
-    void ExpectDialog(QAction* action, const QString& title, const QString& acceptText) {
+    void ExpectDialog(QAction* action, const QString& title, const QString& acceptText,
+                      const QString& defaultSuffix) {
         const bool seen = InspectModal<QFileDialog>(
             [action] { action->trigger(); },
             [&](QFileDialog& dialog) {
                 EXPECT_EQ(dialog.windowTitle(), title);
-                EXPECT_EQ(dialog.directory(), QDir(dir.path())); // the current folder
                 EXPECT_EQ(dialog.nameFilters(), QStringList({U("Duvt v3.0 files (*.dv3)")}));
+                EXPECT_EQ(dialog.defaultSuffix(), defaultSuffix);
                 auto* box = dialog.findChild<QDialogButtonBox*>();
                 ASSERT_NE(box, nullptr);
                 QStringList texts;
@@ -161,10 +181,32 @@ class RealFileDialogs : public WorkspaceTest {
 
 TEST_F(RealFileDialogs, openAndSaveAsSpeakRussian) {
     TMainForm& main = StartWithDialogs();
-    ExpectDialog(main.FileOpen1, U("Открыть"), U("Открыть"));
+    ExpectDialog(main.FileOpen1, U("Открыть"), U("Открыть"), QStringLiteral("dv3"));
     EXPECT_TRUE(main.FileName.isEmpty());
-    ExpectDialog(main.N10, U("Сохранить как"), U("Сохранить"));
+    // The save commands add the extension themselves, after asking about an existing file.
+    ExpectDialog(main.N10, U("Сохранить как"), U("Сохранить"), QString());
     EXPECT_TRUE(main.FileName.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(QDir::currentPath(), QDir(dir.path()).canonicalPath()); // left where it was
+    EXPECT_TRUE(messages.Shown.empty());
+}
+
+TEST_F(RealFileDialogs, openTakesANameTypedWithoutItsExtension) {
+    TMainForm& main = StartWithDialogs();
+    const QString path = CopyOfData("four-channel.dv3", U("план цеха.dv3"));
+    // The dialog starts in the folder it was last in, so the name is typed with its folder.
+    const QString typed = path.chopped(4);
+    const bool seen = InspectModal<QFileDialog>([&main] { main.FileOpen1->trigger(); },
+                                                [&typed](QFileDialog& dialog) {
+                                                    auto* name = dialog.findChild<QLineEdit*>(
+                                                        QStringLiteral("fileNameEdit"));
+                                                    ASSERT_NE(name, nullptr);
+                                                    name->setText(typed);
+                                                    // What the dialog's own button does.
+                                                    QMetaObject::invokeMethod(&dialog, "accept");
+                                                });
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(main.FileName, path);
+    EXPECT_EQ(main.ChannelCount, 4);
     EXPECT_TRUE(messages.Shown.empty());
 }
