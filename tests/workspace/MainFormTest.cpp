@@ -231,6 +231,52 @@ TEST_F(MainForm, newAsksEveryChangedWindowAndStopsWhenOneStaysOpen) {
     EXPECT_FALSE(main.FileName.isEmpty());
 }
 
+namespace {
+struct ReplacingCommand {
+    const char* action;  // a command that closes the program windows to replace the document
+    int questionsBefore; // questions answered before the window that refuses: the switch asks first
+};
+
+inline void PrintTo(const ReplacingCommand& c, std::ostream* os) {
+    *os << c.action;
+}
+} // namespace
+
+class MainFormRefusedClose : public WorkspaceTest,
+                             public ::testing::WithParamInterface<ReplacingCommand> {};
+
+TEST_P(MainFormRefusedClose, keepsTheDocumentWhenAWindowStaysOpen) {
+    TMainForm& main = Start();
+    const QString path = CopyOfData("twelve-channel.dv3");
+    OpenDocument(path);
+    Window(2)->MarkChanged();
+    const TDuvProgs before = main.Progs;
+    openAnswers.push_back(CopyOfData("four-channel.dv3"));
+    if (GetParam().questionsBefore > 0)
+        Answer({Answer::Yes});
+    Answer({Answer::Cancel});
+    main.findChild<QAction*>(QLatin1String(GetParam().action))->trigger();
+
+    ASSERT_EQ(messages.Shown.size(), static_cast<std::size_t>(GetParam().questionsBefore + 1));
+    EXPECT_EQ(messages.Shown.back().Text, U("Сохранить изменения?"));
+    // The closed windows are gone, the document and the one that refused stay.
+    EXPECT_NE(Window(2), nullptr);
+    EXPECT_EQ(Window(2)->Changed, 1);
+    EXPECT_EQ(openAsked, 1); // only for the document opened above
+    EXPECT_EQ(main.FileName, path);
+    EXPECT_EQ(main.ChannelCount, 12);
+    EXPECT_TRUE(main.N121->isChecked());
+    EXPECT_EQ(main.windowTitle(), U("КРЖ-12 ДУВ Технолога ") + path);
+    EXPECT_EQ(main.Progs.Prog(0).Op(11).Channel, before.Prog(0).Op(11).Channel);
+    EXPECT_EQ(main.Progs.Prog(2).Defined, 1);
+    EXPECT_TRUE(main.FileSave1->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, MainFormRefusedClose,
+                         ::testing::Values(ReplacingCommand{"FileNew1", 0},  // New
+                                           ReplacingCommand{"FileOpen1", 0}, // Open
+                                           ReplacingCommand{"N41", 1}));     // switch to 4, Yes
+
 // ---- Open
 
 namespace {
@@ -324,7 +370,7 @@ TEST_F(MainForm, documentNamedAtStartOpensWithoutTheDialog) {
     TMainForm& main = Start();
     const QString path = CopyOfData("four-channel.dv3", U("из командной строки.dv3"));
     EXPECT_TRUE(main.OpenDocument(path));
-    EXPECT_EQ(openAsked, 0);
+    EXPECT_EQ(openAsked, 1); // only for the document opened above
     EXPECT_EQ(main.FileName, path);
     EXPECT_EQ(Windows().size(), 2);
     EXPECT_FALSE(main.OpenDocument(Path(U("нет.dv3"))));
