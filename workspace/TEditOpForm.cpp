@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace {
 constexpr int EditHeight = 21;
 // Long enough for any name a document holds, short enough to keep a document line sane.
@@ -115,7 +117,9 @@ TEditOpForm::TEditOpForm(const TDuvProgs& progs, const int& channelCount, QWidge
 void TEditOpForm::Fill(const QString& nameCell, const QString& channelCell,
                        const QString& startCell, const QString& stopCell, const TDuvRec& slot,
                        int progIndex) {
-    // Name and channel come from the table, which shows them exactly as last typed.
+    // Name and channel come from the table, which shows them exactly as last typed. A longer name
+    // than may be typed can come from a document; it is kept whole, not cut by the edit.
+    OpName->setMaxLength(std::max(NameMaxLength, static_cast<int>(nameCell.size())));
     OpName->setText(nameCell);
     ChanNo->setText(channelCell);
     const bool stateMode = progIndex == TDuvProgs::Preheat;

@@ -329,6 +329,24 @@ TEST_F(EditOpDialog, nameTakesOnlyWindows1251Text) {
     EXPECT_EQ(form.CurrentResult().Name, Cp1251Literal("Ёё"));
 }
 
+TEST_F(EditOpDialog, longerNameFromADocumentIsKeptWhole) {
+    const QString longName = QString(1500, QChar(0x0436)); // "жжж...", beyond what may be typed
+    form.Fill(longName, U("3"), QString(), QString(), progs.Prog(0).Ops[0], TDuvProgs::Main);
+    ASSERT_TRUE(ShowActive(form));
+    EXPECT_EQ(form.OpName->text(), longName);
+    TypeInto(form.ChanNo, U("4"));
+    ClickOk();
+    EXPECT_EQ(resultReady.count(), 1);
+    EXPECT_EQ(form.CurrentResult().Name.size(), 1500u);
+    EXPECT_EQ(form.CurrentResult().NameText, longName);
+    // It grows no further, and the next operation has the usual limit.
+    form.OpName->end(false);
+    TypeText(form.OpName, U("ж"));
+    EXPECT_EQ(form.OpName->text().size(), 1500);
+    OpenFirstMainRow();
+    EXPECT_EQ(form.OpName->maxLength(), 1023);
+}
+
 TEST_F(EditOpDialog, nameWithAForeignCharacterStaysEditable) {
     form.Fill(U("Пар\u4e2d"), U("3"), QString(), QString(), progs.Prog(0).Ops[0], TDuvProgs::Main);
     ASSERT_TRUE(ShowActive(form));
@@ -384,8 +402,7 @@ TEST_F(EditOpDialog, stateModeAcceptsAnyStateText) {
     EXPECT_EQ(slot.OffTime.Value(), TMyTime::StateOn);
 }
 
-TEST_F(EditOpDialog, enterInAStateComboIsOk)
-{
+TEST_F(EditOpDialog, enterInAStateComboIsOk) {
     form.Fill(U("Продувка"), U("2"), U("Вкл."), U("Выкл."), progs.Prog(1).Ops[0],
               TDuvProgs::Preheat);
     ASSERT_TRUE(ShowActive(form));
