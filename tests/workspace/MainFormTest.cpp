@@ -370,7 +370,7 @@ TEST_F(MainForm, documentNamedAtStartOpensWithoutTheDialog) {
     TMainForm& main = Start();
     const QString path = CopyOfData("four-channel.dv3", U("из командной строки.dv3"));
     EXPECT_TRUE(main.OpenDocument(path));
-    EXPECT_EQ(openAsked, 1); // only for the document opened above
+    EXPECT_EQ(openAsked, 0);
     EXPECT_EQ(main.FileName, path);
     EXPECT_EQ(Windows().size(), 2);
     EXPECT_FALSE(main.OpenDocument(Path(U("нет.dv3"))));
