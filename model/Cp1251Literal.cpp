@@ -1,7 +1,6 @@
 #include "Cp1251Literal.h"
 
-std::string Cp1251Literal(std::string_view utf8)
-{
+std::string Cp1251Literal(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -12,7 +11,8 @@ std::string Cp1251Literal(std::string_view utf8)
             continue;
         }
         if ((b0 & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            const unsigned cp = ((b0 & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
+            const unsigned cp =
+                ((b0 & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
             i += 2;
             if (cp >= 0x410 && cp <= 0x44F)
                 out.push_back(static_cast<char>(cp - 0x410 + 0xC0));

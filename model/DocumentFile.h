@@ -1,7 +1,7 @@
 #pragma once
 
-#include "THeader.h"
 #include "TDuvProgs.h"
+#include "THeader.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 // Internal to the document reader: line sources and the line-by-line readers shared by the
 // stream operators and the whole-document parser.
 
-#include "THeader.h"
 #include "TDuvProgs.h"
+#include "THeader.h"
 
 #include <QString>
 
@@ -21,38 +21,38 @@ struct Failure {
 
 // Yields lines without their line end (LF, or CR LF); counts them from 1.
 class LineSource {
-public:
+  public:
     virtual ~LineSource() = default;
     // False, with failure filled, when no further line exists.
     bool Next(std::string& line, Failure& failure);
     int Line() const { return line_; }
 
-protected:
+  protected:
     virtual bool Fetch(std::string& line) = 0;
 
-private:
+  private:
     int line_ = 0;
 };
 
 class ViewLines final : public LineSource {
-public:
+  public:
     explicit ViewLines(std::string_view bytes) : rest_(bytes) {}
 
-protected:
+  protected:
     bool Fetch(std::string& line) override;
 
-private:
+  private:
     std::string_view rest_;
 };
 
 class StreamLines final : public LineSource {
-public:
+  public:
     explicit StreamLines(std::istream& in) : in_(in) {}
 
-protected:
+  protected:
     bool Fetch(std::string& line) override;
 
-private:
+  private:
     std::istream& in_;
 };
 

@@ -1,7 +1,6 @@
 #include "TDuvProg.h"
 
-void TDuvProg::Clear()
-{
+void TDuvProg::Clear() {
     Defined = 0;
     ZoneStart = TMyTime::TimeUndefined;
     ZoneStop = TMyTime::TimeUndefined;

@@ -8,7 +8,7 @@
 
 // One program of the controller: sixteen operation slots and, for emergency programs, a zone.
 class TDuvProg {
-public:
+  public:
     static constexpr int OpCount = 16;
 
     std::array<TDuvRec, OpCount> Ops;
@@ -23,12 +23,11 @@ public:
     const TDuvRec& Op(int i) const noexcept { return Ops[Valid(i) ? i : 0]; }
     // Undefines the program and its zone and clears every slot; Name and Kind stay.
     void Clear();
-    bool HasZone() const noexcept
-    {
+    bool HasZone() const noexcept {
         return ZoneStart.Value() != TMyTime::TimeUndefined ||
                ZoneStop.Value() != TMyTime::TimeUndefined;
     }
 
-private:
+  private:
     static constexpr bool Valid(int i) noexcept { return i >= 0 && i < OpCount; }
 };

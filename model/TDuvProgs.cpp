@@ -2,8 +2,7 @@
 
 #include "Cp1251Literal.h"
 
-std::string TDuvProgs::DefaultName(int s)
-{
+std::string TDuvProgs::DefaultName(int s) {
     static const char* const names[ProgCount] = {
         "Основная рабочая программа", "Прогрев",
         "Аварийная программа 1.1",    "Аварийная программа 1.2",
@@ -15,8 +14,7 @@ std::string TDuvProgs::DefaultName(int s)
     return Cp1251Literal(names[Valid(s) ? s : 0]);
 }
 
-void TDuvProgs::Reset()
-{
+void TDuvProgs::Reset() {
     for (int s = 0; s < ProgCount; ++s) {
         Progs[s].Kind = static_cast<std::int8_t>(s);
         Progs[s].Name = DefaultName(s);

@@ -8,7 +8,7 @@
 // The eleven programs of a document, always all present:
 // 0 main, 1 preheating, 2..4 emergency 1.1..1.3, 5..10 emergency 2.1..3.3.
 class TDuvProgs {
-public:
+  public:
     static constexpr int ProgCount = 11;
     enum Slot { Main = 0, Preheat = 1, Emergency11 = 2, Emergency12 = 3, Emergency13 = 4 };
 
@@ -24,6 +24,6 @@ public:
     // The default name of a slot (Windows-1251 bytes); slot 0's for an invalid slot.
     static std::string DefaultName(int s);
 
-private:
+  private:
     static constexpr bool Valid(int s) noexcept { return s >= 0 && s < ProgCount; }
 };

@@ -8,7 +8,7 @@
 // One operation: which channel is switched on when and off when. Channel 0 or less marks an empty
 // slot. In the preheating program the two times hold channel states (StateOn/StateOff).
 class TDuvRec {
-public:
+  public:
     TMyTime OnTime{TMyTime::TimeUndefined};
     TMyTime OffTime{TMyTime::TimeUndefined};
     std::int32_t Channel = 0;

@@ -6,7 +6,7 @@
 // A time of the press cycle: an unsigned 16-bit count of half-seconds. The same 16 bits go into
 // the document file and into the controller's image, so width and reserved codes are fixed.
 class TMyTime {
-public:
+  public:
     static constexpr std::uint16_t TimeUndefined = 0xFFFF; // no time / no state set
     static constexpr std::uint16_t StateOn = 0xFFFE;       // preheating: channel on ("Вкл.")
     static constexpr std::uint16_t StateOff = 0xFFFD;      // preheating: channel off ("Выкл.")
@@ -28,6 +28,6 @@ public:
 
     friend constexpr bool operator==(TMyTime a, TMyTime b) noexcept = default;
 
-private:
+  private:
     std::uint16_t value_ = 0;
 };

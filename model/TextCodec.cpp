@@ -5,14 +5,12 @@
 
 namespace TextCodec {
 
-QString ToUnicode(const std::string& cp1251)
-{
+QString ToUnicode(const std::string& cp1251) {
     QStringDecoder decoder("windows-1251");
     return decoder.decode(QByteArrayView(cp1251.data(), static_cast<qsizetype>(cp1251.size())));
 }
 
-std::optional<std::string> FromUnicode(const QString& text)
-{
+std::optional<std::string> FromUnicode(const QString& text) {
     QStringEncoder encoder("windows-1251");
     const QByteArray bytes = encoder.encode(text);
     // The converter replaces what it cannot hold; a round trip tells whether it had to.
@@ -22,8 +20,7 @@ std::optional<std::string> FromUnicode(const QString& text)
     return result;
 }
 
-bool Fits(const QString& text)
-{
+bool Fits(const QString& text) {
     return FromUnicode(text).has_value();
 }
 

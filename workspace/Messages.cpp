@@ -4,15 +4,13 @@
 
 namespace Messages {
 namespace {
-Responder& CurrentResponder()
-{
+Responder& CurrentResponder() {
     static Responder responder;
     return responder;
 }
 } // namespace
 
-Answer Show(QWidget* parent, const QString& text, const QString& caption, Buttons buttons)
-{
+Answer Show(QWidget* parent, const QString& text, const QString& caption, Buttons buttons) {
     if (const auto& responder = CurrentResponder())
         return responder(Shown{text, caption, buttons});
     QMessageBox::StandardButtons standard = QMessageBox::Ok;
@@ -29,14 +27,13 @@ Answer Show(QWidget* parent, const QString& text, const QString& caption, Button
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
-        return buttons == Buttons::Ok ? Answer::Ok
+        return buttons == Buttons::Ok      ? Answer::Ok
                : buttons == Buttons::YesNo ? Answer::No
-                                            : Answer::Cancel;
+                                           : Answer::Cancel;
     }
 }
 
-void SetResponder(Responder responder)
-{
+void SetResponder(Responder responder) {
     CurrentResponder() = std::move(responder);
 }
 } // namespace Messages

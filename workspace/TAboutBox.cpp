@@ -1,13 +1,13 @@
 #include "TAboutBox.h"
 
+#include "WindowPlacement.h"
+
 #include "ToolIcons.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TAboutBox::TAboutBox(QWidget* parent)
@@ -72,8 +72,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
 void TAboutBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void TAboutBox::BitBtn1Click() {

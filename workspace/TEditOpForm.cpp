@@ -1,5 +1,7 @@
 #include "TEditOpForm.h"
 
+#include "WindowPlacement.h"
+
 #include "Cp1251Validator.h"
 #include "EditOpCheck.h"
 #include "LeadingInt.h"
@@ -9,11 +11,9 @@
 
 #include <QComboBox>
 #include <QFont>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -176,9 +176,7 @@ void TEditOpForm::showEvent(QShowEvent* event) {
 void TEditOpForm::FormShow() {
     if (!shownOnce_) {
         shownOnce_ = true;
-        if (const QScreen* screen =
-                this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(*this);
     }
     OpName->setFocus();
     if (ProgIndex == TDuvProgs::Preheat) {

@@ -1,5 +1,7 @@
 #include "TZoneForm.h"
 
+#include "WindowPlacement.h"
+
 #include "LeadingInt.h"
 #include "Messages.h"
 #include "TDuvProgs.h"
@@ -7,11 +9,9 @@
 
 #include <QCheckBox>
 #include <QFont>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace {
@@ -113,9 +113,7 @@ void TZoneForm::showEvent(QShowEvent* event) {
 void TZoneForm::FormShow() {
     if (!shownOnce_) {
         shownOnce_ = true;
-        if (const QScreen* screen =
-                this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        CentreOnScreen(*this);
     }
     OnMin->setFocus();
     // Ticking the box is no deletion question: only clearing it asks.

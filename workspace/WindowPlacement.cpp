@@ -5,8 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
-void CentreOnScreen(QWidget& window)
-{
+void CentreOnScreen(QWidget& window) {
     QScreen* where = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!where)
         return;

@@ -15,8 +15,7 @@ struct CliRun {
 };
 
 inline CliRun RunProgram(const QString& program, const QStringList& args,
-                         const QString& workingDirectory = QString())
-{
+                         const QString& workingDirectory = QString()) {
     QProcess process;
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
@@ -36,7 +35,6 @@ inline CliRun RunProgram(const QString& program, const QStringList& args,
 }
 
 // duvt-cli from the build's binary folder.
-inline CliRun RunCli(const QStringList& args, const QString& workingDirectory = QString())
-{
+inline CliRun RunCli(const QStringList& args, const QString& workingDirectory = QString()) {
     return RunProgram(QStringLiteral(DUVT_BIN_DIR "/duvt-cli"), args, workingDirectory);
 }
