@@ -57,11 +57,7 @@ int CommandUpload(const CliCommand& self, const QStringList& args) {
     if (outcome.Result == UploadOutcome::Kind::ShortReadBack ||
         outcome.Result == UploadOutcome::Kind::Mismatch) {
         // What came back, as the workstation's viewer lists it; bytes that never came read 0.
-        QString text;
-        for (const std::string& row : SendArrayListing(outcome.ReceivedWords()))
-            text += QString::fromLatin1(row.data(), static_cast<qsizetype>(row.size())) +
-                    QLatin1Char('\n');
-        CliOut(text);
+        CliOut(SendArrayListingText(outcome.ReceivedWords()));
     }
     return ExitFailed;
 }

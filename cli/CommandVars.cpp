@@ -12,10 +12,6 @@ int CommandVars(const CliCommand& self, const QStringList& args) {
     if (!doc)
         return ExitFailed;
 
-    QString text;
-    for (const std::string& line : SendArrayListing(SendArray::Build(doc->Progs)))
-        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())) +
-                QLatin1Char('\n');
-    CliOut(text);
+    CliOut(SendArrayListingText(SendArray::Build(doc->Progs)));
     return ExitSuccess;
 }

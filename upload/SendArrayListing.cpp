@@ -37,3 +37,11 @@ std::vector<std::string> SendArrayListing(const SendArray::Words& words) {
     lines.push_back(Entries(words, ZoneWord, 3));
     return lines;
 }
+
+QString SendArrayListingText(const SendArray::Words& words) {
+    QString text;
+    for (const std::string& line : SendArrayListing(words))
+        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())) +
+                QLatin1Char('\n');
+    return text;
+}

@@ -2,6 +2,8 @@
 
 #include "SendArray.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -10,3 +12,6 @@
 // line; then the three zones. Every entry is "%04X %04X  " (two trailing blanks kept), so an
 // entry line is 88 characters and the zone line 33.
 std::vector<std::string> SendArrayListing(const SendArray::Words& words);
+
+// The same lines as one text, each followed by a line feed, as duvt-cli prints them.
+QString SendArrayListingText(const SendArray::Words& words);

@@ -41,10 +41,7 @@ class CliUploadTest : public ::testing::Test {
 };
 
 QString Listing(const SendArray::Words& words) {
-    QString text;
-    for (const std::string& line : SendArrayListing(words))
-        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())) + '\n';
-    return text;
+    return SendArrayListingText(words);
 }
 
 } // namespace

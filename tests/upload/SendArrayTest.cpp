@@ -278,3 +278,16 @@ TEST(SendArrayListing, exampleOperationReadsAsUpperCaseHex) {
 }
 
 } // namespace
+
+TEST(SendArrayListing, textEndsEveryLineWithALineFeed) {
+    SendArray::Words words = SendArray::Build(TDuvProgs());
+    words[0] = 0x0078;
+    words[1] = 0x00B5;
+    QString expected;
+    for (const std::string& line : SendArrayListing(words))
+        expected += QString::fromStdString(line) + QLatin1Char('\n');
+    const QString text = SendArrayListingText(words);
+    EXPECT_EQ(text, expected);
+    EXPECT_EQ(text.count(QLatin1Char('\n')), 17);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("\n0078 00B5  FFFF FFFF  ")));
+}
